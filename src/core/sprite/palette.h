@@ -1,0 +1,42 @@
+#pragma once
+// Palette entries in memory and in files, and the colour values passed between the
+// windows and the drawing code.
+//
+// In memory an entry is blue, green, red, 0; in sprite and palette files it is red,
+// green, blue, x. A palette shorter than 256 entries reads as black past its end.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "sprite/spr_document.h"
+
+namespace tessaloom {
+
+// A colour value: red in bits 0 to 7, green in bits 8 to 15, blue in bits 16 to 23.
+using Color = std::uint32_t;
+
+constexpr Color MakeColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+  return Color{red} | (Color{green} << 8) | (Color{blue} << 16);
+}
+constexpr std::uint8_t RedOf(Color color) { return static_cast<std::uint8_t>(color); }
+constexpr std::uint8_t GreenOf(Color color) { return static_cast<std::uint8_t>(color >> 8); }
+constexpr std::uint8_t BlueOf(Color color) { return static_cast<std::uint8_t>(color >> 16); }
+
+namespace Tool_Spr {
+
+// Exchanges the first and third byte of every 4-byte entry and sets the fourth to 0,
+// converting between file order (r, g, b, x) and memory order (b, g, r, 0). A trailing
+// group shorter than 4 bytes keeps the bytes it has, followed by one 0.
+std::vector<std::uint8_t> SwapPaletteOrder(std::span<const std::uint8_t> palette);
+
+// The display colour of palette index `index`; black when the palette is too short.
+Color PaletteColor(std::span<const std::uint8_t> palette, std::uint8_t index);
+
+// Exactly 256 entries in memory order: the palette's first 1024 bytes, missing
+// entries black. What the writers put in a file whatever length the palette has.
+std::array<std::uint8_t, kPaletteBytes> FullPalette(std::span<const std::uint8_t> palette);
+
+}  // namespace Tool_Spr
+}  // namespace tessaloom
