@@ -1,0 +1,52 @@
+#include "support/frame_builder.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstddef>
+
+namespace tessaloom {
+
+SprFrame FrameFromRows(const std::vector<std::vector<std::uint8_t>>& topDownRows,
+                       std::uint8_t padding) {
+  SprFrame frame;
+  frame.Height = static_cast<std::int16_t>(topDownRows.size());
+  frame.Width = static_cast<std::int16_t>(topDownRows.empty() ? 0 : topDownRows.front().size());
+  const std::size_t stride = static_cast<std::size_t>(RowStride(frame.Width));
+  for (auto row = topDownRows.rbegin(); row != topDownRows.rend(); ++row) {
+    assert(row->size() == static_cast<std::size_t>(frame.Width));
+    frame.Pixels.insert(frame.Pixels.end(), row->begin(), row->end());
+    frame.Pixels.resize(frame.Pixels.size() + stride - row->size(), padding);
+  }
+  frame.DataSize = static_cast<std::int32_t>(frame.Pixels.size());
+  return frame;
+}
+
+SprFrame SolidFrame(int width, int height, std::uint8_t index) {
+  return FrameFromRows(std::vector<std::vector<std::uint8_t>>(
+      static_cast<std::size_t>(height), std::vector<std::uint8_t>(static_cast<std::size_t>(width), index)));
+}
+
+std::vector<std::uint8_t> PaletteOf(std::initializer_list<Color> colors) {
+  std::vector<std::uint8_t> palette;
+  for (const Color color : colors) {
+    palette.insert(palette.end(), {BlueOf(color), GreenOf(color), RedOf(color), 0});
+  }
+  return palette;
+}
+
+PixelRect BoundsOfPixelsOtherThan(const Image& canvas, Argb background) {
+  int left = canvas.Width, top = canvas.Height, right = -1, bottom = -1;
+  for (int y = 0; y < canvas.Height; ++y) {
+    for (int x = 0; x < canvas.Width; ++x) {
+      if (canvas.At(x, y) == background) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) return PixelRect{};
+  return PixelRect{left, top, right - left + 1, bottom - top + 1};
+}
+
+}  // namespace tessaloom

@@ -1,0 +1,40 @@
+#pragma once
+// Tiny frames and palettes written the way a person reads them, for render tests and
+// benchmarks, and a probe that finds what a draw changed on a canvas.
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+#include "render/image.h"
+#include "sprite/palette.h"
+#include "sprite/spr_document.h"
+
+namespace tessaloom {
+
+// A frame from its rows top row first, all of one length: stored bottom-up, each row
+// padded to RowStride(width) with `padding` (0 in every real frame; another value
+// proves the padding is never read).
+SprFrame FrameFromRows(const std::vector<std::vector<std::uint8_t>>& topDownRows,
+                       std::uint8_t padding = 0);
+
+// A width x height frame of one palette index.
+SprFrame SolidFrame(int width, int height, std::uint8_t index);
+
+// A palette in memory order (blue, green, red, 0) holding exactly the given entries,
+// index 0 first; a real palette has 256.
+std::vector<std::uint8_t> PaletteOf(std::initializer_list<Color> colors);
+
+// The smallest rectangle holding every canvas pixel that is not `background`;
+// Width 0 when there is none.
+struct PixelRect {
+  int X = 0;
+  int Y = 0;
+  int Width = 0;
+  int Height = 0;
+
+  bool operator==(const PixelRect&) const = default;
+};
+PixelRect BoundsOfPixelsOtherThan(const Image& canvas, Argb background);
+
+}  // namespace tessaloom
