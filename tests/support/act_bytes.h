@@ -1,0 +1,92 @@
+#pragma once
+// Action file images written byte by byte from the format's rules, for any version
+// word, so that tests, fuzz seeds and the demo generator can make real files.
+//
+// ActBytes writes one field group at a time and leaves every count to the caller,
+// so a test can also write files that lie about their counts or stop anywhere.
+// BuildActFile writes a whole well-formed file from a description.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/byte_writer.h"
+
+namespace tessaloom {
+
+struct ActAnchorSpec {
+  std::int32_t Unknown = 0;
+  std::int32_t X = 0;
+  std::int32_t Y = 0;
+  std::int32_t Attribute = 0;
+};
+
+// Every field a layer can have; the version decides which are written.
+struct ActLayerSpec {
+  std::int32_t X = 0;
+  std::int32_t Y = 0;
+  std::int32_t SpriteIndex = 0;
+  std::int32_t Direction = 0;
+  std::uint8_t Red = 255;
+  std::uint8_t Green = 255;
+  std::uint8_t Blue = 255;
+  std::uint8_t Alpha = 255;
+  float ScaleX = 1.0f;
+  float ScaleY = 1.0f;
+  std::int32_t Rotation = 0;
+  std::int32_t SpriteType = 0;
+  std::int32_t SizeX = 0;
+  std::int32_t SizeY = 0;
+};
+
+struct ActClipSpec {
+  std::vector<ActLayerSpec> Layers;
+  std::int32_t EventIndex = -1;
+  std::vector<ActAnchorSpec> Anchors;
+};
+
+struct ActActionSpec {
+  std::vector<ActClipSpec> Clips;
+};
+
+struct ActFileSpec {
+  std::uint16_t VersionWord = 0x0205;  // major * 256 + minor
+  std::vector<ActActionSpec> Actions;
+  std::vector<std::string> Events;     // written from 2.1 on
+  std::vector<float> Intervals;        // written from 2.2 on, one per action
+};
+
+class ActBytes {
+ public:
+  explicit ActBytes(std::uint16_t versionWord) : m_version(versionWord) {}
+
+  // Magic, minor and major version bytes, action count, 10 reserved bytes.
+  ActBytes& Header(std::int16_t actionCount, std::string_view magic = "AC");
+  ActBytes& ClipCount(std::int32_t count);
+  // The 32 reserved bytes of a clip and its layer count.
+  ActBytes& ClipStart(std::int32_t layerCount);
+  ActBytes& Layer(const ActLayerSpec& layer);
+  // The event index (from 2.0) and the anchors with their count (from 2.3).
+  ActBytes& ClipEnd(std::int32_t eventIndex, std::span<const ActAnchorSpec> anchors);
+  // The same with an anchor count that need not match the anchors written.
+  ActBytes& ClipEnd(std::int32_t eventIndex, std::int32_t anchorCount, std::span<const ActAnchorSpec> anchors);
+  // Event count and the names, each zero-padded to 40 bytes.
+  ActBytes& Events(std::int32_t count, std::span<const std::string> names);
+  ActBytes& Intervals(std::span<const float> intervals);
+  ActBytes& I32(std::int32_t value);
+  ActBytes& Raw(std::span<const std::uint8_t> bytes);
+
+  std::size_t Size() const { return m_writer.Size(); }
+  std::vector<std::uint8_t> Take() { return m_writer.Take(); }
+
+ private:
+  std::uint16_t m_version;
+  ByteWriter m_writer;
+};
+
+// A complete file: every section the version has, counts taken from the vectors.
+std::vector<std::uint8_t> BuildActFile(const ActFileSpec& file);
+
+}  // namespace tessaloom
