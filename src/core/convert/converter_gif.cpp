@@ -1,0 +1,159 @@
+#include "convert/converter_gif.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "common/byte_writer.h"
+#include "common/file_io.h"
+#include "convert/gif_lzw.h"
+#include "sprite/palette.h"
+
+namespace tessaloom::Converter_Gif {
+namespace {
+
+constexpr char kExportTitle[] = "Export error";
+constexpr std::uint8_t kGlobalTable256 = 0xF7;
+constexpr std::uint8_t kNoLocalTable = 0x07;
+constexpr std::uint8_t kRestoreTransparent = 0x09;
+constexpr std::uint8_t kRestoreOpaque = 0x08;
+constexpr std::uint16_t kOneSecond = 100;
+constexpr std::uint8_t kMinCodeSize = 8;
+constexpr std::uint8_t kTrailer = 0x3B;
+constexpr std::size_t kMaxGifSide = 0xFFFF;
+
+struct ImageSize {
+  int Width = 0;
+  int Height = 0;
+};
+
+void PutScreen(ByteWriter& out, std::string_view version, ImageSize screen, const SprHeader& header) {
+  out.Text(version);
+  out.U16(static_cast<std::uint16_t>(screen.Width));
+  out.U16(static_cast<std::uint16_t>(screen.Height));
+  out.U8(kGlobalTable256);
+  out.U8(0);  // background index
+  out.U8(0);  // aspect ratio
+  const auto palette = Tool_Spr::FullPalette(header.Palette);
+  for (std::size_t at = 0; at < palette.size(); at += 4) {
+    out.U8(palette[at + 2]);
+    out.U8(palette[at + 1]);
+    out.U8(palette[at]);
+  }
+}
+
+void PutGraphicControl(ByteWriter& out, std::uint8_t packed, std::uint16_t delay) {
+  out.Bytes(std::to_array<std::uint8_t>({0x21, 0xF9, 4, packed}));
+  out.U16(delay);
+  out.U8(0);  // transparent index
+  out.U8(0);  // terminator
+}
+
+void PutLoopForever(ByteWriter& out) {
+  out.Bytes(std::to_array<std::uint8_t>({0x21, 0xFF, 11}));
+  out.Text("NETSCAPE2.0");
+  out.Bytes(std::to_array<std::uint8_t>({3, 1, 0, 0, 0}));
+}
+
+void PutImage(ByteWriter& out, GifImageCoder& coder, const StoredImage& image) {
+  out.U8(0x2C);
+  out.U16(0);  // left
+  out.U16(0);  // top
+  out.U16(static_cast<std::uint16_t>(image.Width));
+  out.U16(static_cast<std::uint16_t>(image.Height));
+  out.U8(kNoLocalTable);
+  out.U8(kMinCodeSize);
+  coder.CodeImage(image, out);
+  out.U8(0);
+}
+
+// A frame of negative size (never made by this system) is coded as an empty one.
+ImageSize SizeOf(const SprFrame& frame) {
+  return ImageSize{.Width = std::max<int>(frame.Width, 0), .Height = std::max<int>(frame.Height, 0)};
+}
+
+// The animation codes whole stored rows: the smallest width, not less than Width,
+// whose rows hold every byte of Pixels.
+std::size_t AnimatedStride(const SprFrame& frame) {
+  const ImageSize size = SizeOf(frame);
+  if (size.Height == 0) return static_cast<std::size_t>(size.Width);
+  const std::size_t rows = static_cast<std::size_t>(size.Height);
+  return std::max(static_cast<std::size_t>(size.Width), (frame.Pixels.size() + rows - 1) / rows);
+}
+
+// Called only for frames whose stride AnimatedScreen has accepted.
+StoredImage AnimatedImage(const SprFrame& frame) {
+  const std::size_t stride = AnimatedStride(frame);
+  return StoredImage{
+      .Pixels = frame.Pixels, .Stride = stride, .Width = static_cast<int>(stride), .Height = SizeOf(frame).Height};
+}
+
+Result<ImageSize> AnimatedScreen(std::span<const SprFrame> frames) {
+  ImageSize screen;
+  for (std::size_t index = 0; index < frames.size(); ++index) {
+    const std::size_t stride = AnimatedStride(frames[index]);
+    if (stride > kMaxGifSide) {
+      return Error{.title = kExportTitle,
+                   .text = "A frame is too wide for a GIF image",
+                   .detail = "frame " + std::to_string(index + 1) + " has rows of " + std::to_string(stride) +
+                             " pixels; at most 65535"};
+    }
+    screen.Width = std::max(screen.Width, static_cast<int>(stride));
+    screen.Height = std::max(screen.Height, SizeOf(frames[index]).Height);
+  }
+  return screen;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent) {
+  const ImageSize size = SizeOf(frame);
+  ByteWriter out;
+  PutScreen(out, transparent ? "GIF89a" : "GIF87a", size, header);
+  if (transparent) PutGraphicControl(out, kRestoreTransparent, 0);
+  GifImageCoder coder;
+  PutImage(out, coder,
+           StoredImage{.Pixels = frame.Pixels,
+                       .Stride = static_cast<std::size_t>(RowStride(size.Width)),
+                       .Width = size.Width,
+                       .Height = size.Height});
+  out.U8(kTrailer);
+  return out.Take();
+}
+
+Result<std::vector<std::uint8_t>> EncodeAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
+                                                    bool transparent,
+                                                    const std::function<void()>& beforeEachFrame) {
+  if (header.Palette.empty()) {
+    return Error{.title = kExportTitle,
+                 .text = "The sprite has no palette: an animated GIF cannot be written without colours"};
+  }
+  auto screen = AnimatedScreen(frames);
+  if (!screen) return screen.error();
+  ByteWriter out;
+  PutScreen(out, "GIF89a", *screen, header);
+  PutLoopForever(out);
+  GifImageCoder coder;
+  for (const SprFrame& frame : frames) {
+    if (beforeEachFrame) beforeEachFrame();
+    PutGraphicControl(out, transparent ? kRestoreTransparent : kRestoreOpaque, kOneSecond);
+    PutImage(out, coder, AnimatedImage(frame));
+  }
+  out.U8(kTrailer);
+  return out.Take();
+}
+
+Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::filesystem::path& path,
+                bool transparent) {
+  return WriteFileAtomically(path, EncodeGif(header, frame, transparent), kExportTitle);
+}
+
+Status WriteAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
+                        const std::filesystem::path& path, bool transparent,
+                        const std::function<void()>& beforeEachFrame) {
+  auto bytes = EncodeAnimatedGif(header, frames, transparent, beforeEachFrame);
+  if (!bytes) return bytes.error();
+  return WriteFileAtomically(path, *bytes, kExportTitle);
+}
+
+}  // namespace tessaloom::Converter_Gif

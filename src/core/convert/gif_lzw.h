@@ -1,0 +1,85 @@
+#pragma once
+// The coded image data of a GIF picture as this system writes it: a restricted LZW
+// code that any GIF decoder reads.
+//   - every code is 9 bits wide: 0..255 a palette index, 256 clear, 257 end of
+//     information, 258..510 the dictionary entries; the width never grows;
+//   - every image row starts with a clear code and an empty dictionary;
+//   - the dictionary holds at most 253 entries; at the next miss after that the
+//     current code is emitted, then a clear code, and the dictionary starts again;
+//   - codes are packed least significant bit first into data sub-blocks of 255
+//     bytes (count byte, data); only the last sub-block of an image is shorter.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "common/byte_writer.h"
+
+namespace tessaloom::Converter_Gif {
+
+// Where an image's rows lie in a frame's Pixels: bottom-up rows of `Stride` bytes of
+// which the first `Width` are the image. Bytes past the end of Pixels read as 0.
+struct StoredImage {
+  std::span<const std::uint8_t> Pixels;
+  std::size_t Stride = 0;
+  int Width = 0;
+  int Height = 0;
+};
+
+// Reused across images so the tables are allocated once per export.
+class GifImageCoder {
+ public:
+  GifImageCoder();
+
+  // Appends the image's data sub-blocks to `out` (without the minimum code size
+  // before them and the block terminator after them).
+  void CodeImage(const StoredImage& image, ByteWriter& out);
+
+ private:
+  static constexpr int kCodeBits = 9;
+  static constexpr std::uint32_t kClearCode = 256;
+  static constexpr std::uint32_t kEndCode = 257;
+  static constexpr std::uint32_t kFirstEntry = 258;
+  static constexpr int kMaxEntries = 253;  // codes 258..510: a decoder never widens to 10 bits
+  static constexpr std::size_t kSymbols = 256;
+
+  // Codes gathered least significant bit first in a 64-bit word and stored four bytes
+  // at a time. A row works on a local copy, which the compiler keeps in registers.
+  struct BitPacker {
+    std::uint64_t Buffer = 0;
+    int Count = 0;
+    std::uint8_t* Out = nullptr;
+
+    void Put(std::uint32_t code) {
+      Buffer |= std::uint64_t{code} << Count;
+      Count += kCodeBits;
+      if (Count >= 32) {
+        for (int i = 0; i < 4; ++i) Out[i] = static_cast<std::uint8_t>(Buffer >> (8 * i));
+        Out += 4;
+        Buffer >>= 32;
+        Count -= 32;
+      }
+    }
+  };
+
+  std::span<const std::uint8_t> ImageRow(const StoredImage& image, int row);
+  void CodeRow(std::span<const std::uint8_t> row);
+  void ClearEntries(int count);
+  void ReserveForRow(std::size_t width);
+  void FlushBits();
+  void AppendSubBlocks(ByteWriter& out) const;
+  std::size_t CodedSize() const { return static_cast<std::size_t>(m_bits.Out - m_bytes.data()); }
+
+  // Code of the sequence "sequence of code c, then pixel p" at c * 256 + p; 0 when absent.
+  // Empty between rows: a row removes its entries when it ends.
+  std::vector<std::uint16_t> m_extension;
+  std::array<std::uint32_t, kMaxEntries> m_entrySlots{};  // the slots filled since the last clear
+
+  std::vector<std::uint8_t> m_bytes;  // the coded bytes of the current image, before sub-blocking
+  BitPacker m_bits;
+  std::vector<std::uint8_t> m_paddedRow;  // a row that runs past the end of Pixels
+};
+
+}  // namespace tessaloom::Converter_Gif
