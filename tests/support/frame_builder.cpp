@@ -23,7 +23,8 @@ SprFrame FrameFromRows(const std::vector<std::vector<std::uint8_t>>& topDownRows
 
 SprFrame SolidFrame(int width, int height, std::uint8_t index) {
   return FrameFromRows(std::vector<std::vector<std::uint8_t>>(
-      static_cast<std::size_t>(height), std::vector<std::uint8_t>(static_cast<std::size_t>(width), index)));
+      static_cast<std::size_t>(height),
+      std::vector<std::uint8_t>(static_cast<std::size_t>(width), index)));
 }
 
 std::vector<std::uint8_t> PaletteOf(std::initializer_list<Color> colors) {

@@ -1,0 +1,65 @@
+#include "render/clip_drawing.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "render/frame_placement.h"
+#include "render/painter.h"
+
+namespace tessaloom::Painter {
+namespace {
+
+constexpr std::int32_t kColorFrameSpriteType = 1;
+
+Error DrawError(std::string detail) {
+  return Error{.title = "Tessaloom+", .text = "error draw", .detail = std::move(detail)};
+}
+
+bool IsIndexInside(int index, std::size_t count) {
+  return index >= 0 && static_cast<std::size_t>(index) < count;
+}
+
+Result<const ActClip*> FindClip(const ActData* act, int action, int clip) {
+  if (act == nullptr) return DrawError("No action file is loaded.");
+  if (!IsIndexInside(action, act->Actions.size())) {
+    return DrawError("Action " + std::to_string(action) + " is not among the " +
+                     std::to_string(act->Actions.size()) + " actions of the action file.");
+  }
+  const ActAction& inAction = act->Actions[static_cast<std::size_t>(action)];
+  if (!IsIndexInside(clip, inAction.Clips.size())) {
+    return DrawError("Clip " + std::to_string(clip) + " is not among the " +
+                     std::to_string(inAction.Clips.size()) + " clips of action " +
+                     std::to_string(action) + ".");
+  }
+  return &inAction.Clips[static_cast<std::size_t>(clip)];
+}
+
+// Colour frames (SpriteType 1) live in a part of the sprite that is not decoded.
+bool ShowsIndexedFrame(const ActLayer& layer, const SprDocument& sprite) {
+  return layer.SpriteType != kColorFrameSpriteType &&
+         IsIndexInside(layer.SpriteIndex, sprite.Frames.size());
+}
+
+}  // namespace
+
+Status DrawClip(Image& canvas, const SprDocument& sprite, const ActData* act, int action, int clip,
+                const ViewSettings& view) {
+  const Result<const ActClip*> found = FindClip(act, action, clip);
+  if (!found) return found.error();
+  std::vector<FrameDraw> layers;
+  for (const ActLayer& layer : (*found)->Layers) {
+    if (!ShowsIndexedFrame(layer, sprite)) continue;
+    const SprFrame& frame = sprite.Frames[static_cast<std::size_t>(layer.SpriteIndex)];
+    layers.push_back({&frame, PlaceFrame(frame.Width, frame.Height, view, layer.PosX, layer.PosY)});
+  }
+  // One clear for the whole clip rather than by the first layer, so a skipped or
+  // empty first layer cannot leave the previous picture under the others.
+  DrawFrames(canvas, view, /*clearFirst=*/true,
+             MakeColorTable(sprite.Header.Palette, view.Transparent), layers);
+  return {};
+}
+
+}  // namespace tessaloom::Painter
