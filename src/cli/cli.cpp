@@ -1,18 +1,51 @@
 #include "cli.h"
 
 #include <CLI/CLI.hpp>
+#include <ostream>
+
+#include "commands.h"
 
 namespace tessaloom::cli {
+namespace {
 
-int Run(int argc, char** argv) {
-  CLI::App app{"tessaloom-cli: batch work on sprite, action and palette files"};
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  return text;
+}
+
+}  // namespace
+
+int Report(Console& console, const Error& error) {
+  std::string line = "tessaloom-cli: " + error.title + ": " + error.text;
+  if (!error.detail.empty()) line += " (" + error.detail + ")";
+  console.err << OneLine(line) << '\n';
+  return kExitBadInput;
+}
+
+int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  Console console{out, err};
+  Command chosen;
+  CLI::App app{"Batch work on sprite (.spr), action (.act) and palette (.pal) files.", "tessaloom-cli"};
   app.require_subcommand(1);
+  AddInfoCommand(app, console, chosen);
+  AddExportCommand(app, console, chosen);
+  AddSaveCommand(app, console, chosen);
+  AddAddFrameCommand(app, console, chosen);
+  AddPaletteCommands(app, console, chosen);
+  AddRenderCommand(app, console, chosen);
   try {
     app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& help) {
+    return app.exit(help, out, err);
+  } catch (const CLI::CallForAllHelp& help) {
+    return app.exit(help, out, err);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error) == 0 ? kExitOk : kExitUsage;
+    app.exit(error, out, err);
+    return kExitUsage;
   }
-  return kExitOk;
+  return chosen();
 }
 
 }  // namespace tessaloom::cli

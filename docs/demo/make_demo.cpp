@@ -1,0 +1,144 @@
+// Writes the demo files every command can open: hero.spr, a small walking figure of
+// four frames plus a shadow, and hero.act, with a walking action of four clips (the
+// shadow under each step) and an idle action of two.
+//
+// Usage: tessaloom_make_demo OUTPUT_FOLDER
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "common/file_io.h"
+#include "sprite/palette.h"
+#include "sprite/spr_writer.h"
+#include "support/act_bytes.h"
+#include "support/frame_builder.h"
+
+using namespace tessaloom;
+
+namespace {
+
+enum Ink : std::uint8_t { kClear, kSkin, kEyes, kHair, kTunic, kBelt, kBoots, kOutline, kShadow };
+
+constexpr int kWidth = 40;
+constexpr int kHeight = 60;
+constexpr int kShadowFrame = 4;
+
+using Rows = std::vector<std::vector<std::uint8_t>>;
+
+void Fill(Rows& rows, int left, int top, int right, int bottom, std::uint8_t ink) {
+  for (int y = std::max(top, 0); y <= bottom && y < static_cast<int>(rows.size()); ++y) {
+    for (int x = std::max(left, 0); x <= right && x < static_cast<int>(rows[y].size()); ++x) rows[y][x] = ink;
+  }
+}
+
+void Disc(Rows& rows, int cx, int cy, int radius, std::uint8_t ink) {
+  for (int y = cy - radius; y <= cy + radius; ++y) {
+    for (int x = cx - radius; x <= cx + radius; ++x) {
+      if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius) Fill(rows, x, y, x, y, ink);
+    }
+  }
+}
+
+// Every clear pixel touching the figure becomes outline.
+void Outline(Rows& rows) {
+  const Rows source = rows;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      if (source[y][x] != kClear) continue;
+      const auto inked = [&](int nx, int ny) {
+        return nx >= 0 && ny >= 0 && nx < kWidth && ny < kHeight && source[ny][nx] != kClear;
+      };
+      if (inked(x - 1, y) || inked(x + 1, y) || inked(x, y - 1) || inked(x, y + 1)) rows[y][x] = kOutline;
+    }
+  }
+}
+
+// Step 0..3 of the walk: legs and arms swing in opposite directions.
+SprFrame WalkingFrame(int step) {
+  static constexpr int kSwing[] = {-2, 0, 2, 0};
+  const int swing = kSwing[step];
+  Rows rows(kHeight, std::vector<std::uint8_t>(kWidth, kClear));
+  Fill(rows, 14 + swing, 38, 17 + swing, 53, kTunic);  // legs
+  Fill(rows, 22 - swing, 38, 25 - swing, 53, kTunic);
+  Fill(rows, 13 + swing, 54, 18 + swing, 56, kBoots);
+  Fill(rows, 21 - swing, 54, 26 - swing, 56, kBoots);
+  Fill(rows, 13, 19, 26, 37, kTunic);                  // body
+  Fill(rows, 13, 32, 26, 33, kBelt);
+  Fill(rows, 9, 20 - swing / 2, 11, 33 - swing / 2, kSkin);  // arms
+  Fill(rows, 28, 20 + swing / 2, 30, 33 + swing / 2, kSkin);
+  Disc(rows, 19, 11, 7, kSkin);                        // head
+  Fill(rows, 12, 3, 26, 7, kHair);
+  Fill(rows, 16, 10, 17, 11, kEyes);
+  Fill(rows, 21, 10, 22, 11, kEyes);
+  Outline(rows);
+  return FrameFromRows(rows);
+}
+
+SprFrame ShadowFrame() {
+  Rows rows(7, std::vector<std::uint8_t>(28, kClear));
+  for (int y = 0; y < 7; ++y) {
+    for (int x = 0; x < 28; ++x) {
+      const double dx = (x - 13.5) / 14.0, dy = (y - 3.0) / 3.5;
+      if (dx * dx + dy * dy <= 1.0) rows[y][x] = kShadow;
+    }
+  }
+  return FrameFromRows(rows);
+}
+
+std::vector<std::uint8_t> DemoPalette() {
+  std::vector<Color> colors{MakeColor(255, 0, 255),  MakeColor(240, 200, 160), MakeColor(30, 30, 40),
+                            MakeColor(120, 70, 30),  MakeColor(40, 110, 200),  MakeColor(190, 150, 40),
+                            MakeColor(80, 50, 30),   MakeColor(20, 20, 28),    MakeColor(60, 60, 70)};
+  for (int i = static_cast<int>(colors.size()); i < kPaletteEntries; ++i) {
+    const auto level = static_cast<std::uint8_t>(i);
+    colors.push_back(MakeColor(level, static_cast<std::uint8_t>(255 - level), static_cast<std::uint8_t>(level / 2)));
+  }
+  std::vector<std::uint8_t> palette;
+  for (Color color : colors) palette.insert(palette.end(), {BlueOf(color), GreenOf(color), RedOf(color), 0});
+  return palette;
+}
+
+SprDocument DemoSprite() {
+  SprDocument sprite;
+  sprite.Header.Compressed = 1;
+  sprite.Header.Palette = DemoPalette();
+  for (int step = 0; step < 4; ++step) sprite.Frames.push_back(WalkingFrame(step));
+  sprite.Frames.push_back(ShadowFrame());
+  sprite.Header.FrameCount = static_cast<std::int16_t>(sprite.Frames.size());
+  return sprite;
+}
+
+ActClipSpec StepClip(int frame, int bob) {
+  ActLayerSpec shadow{.X = 0, .Y = 28, .SpriteIndex = kShadowFrame};
+  ActLayerSpec body{.X = 0, .Y = bob, .SpriteIndex = frame, .SizeX = kWidth, .SizeY = kHeight};
+  return ActClipSpec{.Layers = {shadow, body}, .Anchors = {{.X = 0, .Y = -30}}};
+}
+
+std::vector<std::uint8_t> DemoActions() {
+  ActFileSpec file;
+  file.Actions.push_back({.Clips = {StepClip(0, 0), StepClip(1, -1), StepClip(2, 0), StepClip(3, -1)}});
+  file.Actions.push_back({.Clips = {StepClip(1, 0), StepClip(1, -1)}});
+  file.Events = {"atk"};
+  file.Intervals = {4.0f, 6.0f};
+  return BuildActFile(file);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    return 2;
+  }
+  const std::filesystem::path folder = argv[1];
+  std::filesystem::create_directories(folder);
+  Status status = Tool_Spr::SaveSprite(folder / "hero.spr", DemoSprite());
+  if (status) status = WriteFileAtomically(folder / "hero.act", DemoActions(), "Save error");
+  if (!status) {
+    std::fprintf(stderr, "%s\n", status.error().text.c_str());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The commands of tessaloom-cli. Each Add…Command function adds its subcommand to
+// the application; when the user picks it, its callback stores in `chosen` the work
+// to run once parsing has succeeded.
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+
+#include "common/result.h"
+
+#include <CLI/App.hpp>
+
+namespace tessaloom::cli {
+
+struct Console {
+  std::ostream& out;
+  std::ostream& err;
+};
+
+// The work of the chosen command; returns the exit status.
+using Command = std::function<int()>;
+
+void AddInfoCommand(CLI::App& app, Console& console, Command& chosen);
+void AddExportCommand(CLI::App& app, Console& console, Command& chosen);
+void AddSaveCommand(CLI::App& app, Console& console, Command& chosen);
+void AddAddFrameCommand(CLI::App& app, Console& console, Command& chosen);
+void AddPaletteCommands(CLI::App& app, Console& console, Command& chosen);
+void AddRenderCommand(CLI::App& app, Console& console, Command& chosen);
+
+// Makes `command`, when the user picks it, choose `work(console, options)` as the
+// work to run.
+template <class Options, class Work>
+void WhenChosen(CLI::App* command, Console& console, Command& chosen, std::shared_ptr<Options> options,
+                Work work);
+
+// Prints the error as one line on stderr and returns the bad-input exit status.
+int Report(Console& console, const Error& error);
+
+template <class Options, class Work>
+void WhenChosen(CLI::App* command, Console& console, Command& chosen, std::shared_ptr<Options> options,
+                Work work) {
+  command->callback([&console, &chosen, options, work] {
+    chosen = [&console, options, work] { return work(console, *options); };
+  });
+}
+
+}  // namespace tessaloom::cli
