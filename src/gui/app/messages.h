@@ -1,0 +1,39 @@
+#pragma once
+// The message boxes of the windows: a text, a title, an icon and one OK button, with
+// the detail of a core error below the text. Every message goes through one
+// Messages object, so that tests can capture them instead of showing boxes.
+
+#include <QString>
+
+#include "common/result.h"
+
+namespace tessaloom {
+
+enum class MessageIcon { None, Information, Exclamation };
+
+struct Message {
+  QString Text;
+  QString Title;
+  MessageIcon Icon = MessageIcon::None;
+  QString Detail;  // what exactly went wrong, shown under the text when not empty
+
+  bool operator==(const Message&) const = default;
+};
+
+// A core error in the words the user reads.
+Message MessageFromError(const Error& error, MessageIcon icon = MessageIcon::Exclamation);
+
+class Messages {
+ public:
+  virtual ~Messages() = default;
+  // Returns when the user has dismissed the message.
+  virtual void Show(const Message& message) = 0;
+};
+
+// Qt's modal message box over the active window.
+class QtMessages : public Messages {
+ public:
+  void Show(const Message& message) override;
+};
+
+}  // namespace tessaloom

@@ -1,0 +1,123 @@
+#pragma once
+// What the windows show and the commands change: the open sprite, the position in
+// it, the view settings, the recent files, and the states of the commands that
+// depend on them. The windows listen to its signals and draw their controls from it;
+// they do not reach into each other's widgets.
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+#include "app/recent_files.h"
+#include "render/image.h"
+#include "render/view_settings.h"
+#include "sprite/spr_document.h"
+
+class QSettings;
+
+namespace tessaloom {
+
+// What the program is busy with; the window title says it.
+enum class Activity { Idle, Loading, Writing };
+
+class Session : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit Session(QSettings& settings, QObject* parent = nullptr);
+
+  // The open sprite.
+  const SprDocument& Document() const { return m_document; }
+  int FrameCount() const { return m_document.Header.FrameCount; }
+  // A successful load: frame 1 becomes current and the status texts are rewritten.
+  void ReplaceDocument(SprDocument document);
+  // New: no frames, no palette, and the canvas colour back to its start value.
+  void ClearDocument();
+
+  // The position as the status bar shows it: the current 1-based frame and the total.
+  int CurrentFrame() const { return m_currentFrame; }
+  int FrameTotal() const { return m_frameTotal; }
+  const QString& SizeText() const { return m_sizeText; }
+  const QString& PositionText() const { return m_positionText; }
+
+  // Zoom: the drawing scale is ZoomStep / 3. A step at a limit leaves the step and
+  // disables the menu item that pointed past it.
+  int ZoomStep() const { return m_zoomStep; }
+  const QString& ZoomText() const { return m_zoomText; }
+  bool ZoomInEnabled() const { return m_zoomInEnabled; }
+  bool ZoomOutEnabled() const { return m_zoomOutEnabled; }
+  void ZoomIn();
+  void ZoomOut();
+
+  bool TransparencyOn() const { return m_transparencyOn; }
+  void SetTransparencyOn(bool on);
+  Color BackgroundColor() const { return m_backgroundColor; }
+  const Image* BackgroundPicture() const { return m_backgroundPicture ? &*m_backgroundPicture : nullptr; }
+  void SetBackgroundPicture(Image picture);
+  // The settings of a draw centred on a client area of the given size.
+  ViewSettings View(int clientWidth, int clientHeight) const;
+
+  const QStringList& RecentFiles() const { return m_recentFiles.Paths(); }
+  void AddRecentFile(const QString& path);
+
+  // The path of the last opened sprite, shown as the canvas tooltip.
+  const QString& CanvasToolTip() const { return m_canvasToolTip; }
+  void SetCanvasToolTip(const QString& text);
+
+  Activity CurrentActivity() const { return m_activity; }
+  void SetActivity(Activity activity);
+
+  // The commands that need a sprite: the menu items (export frame, save, the palette
+  // and zoom menus), the document toolbar's buttons (save, palette, zoom), and the
+  // transport bar with the popup's "Show Palette", enabled by the first load.
+  bool SpriteMenusEnabled() const { return m_spriteMenusEnabled; }
+  bool SpriteButtonsEnabled() const { return m_spriteButtonsEnabled; }
+  bool TransportEnabled() const { return m_transportEnabled; }
+  void EnableSpriteCommands();
+  void DisableSpriteMenus();
+
+  bool PaletteShown() const { return m_paletteShown; }
+  void SetPaletteShown(bool shown);
+
+ signals:
+  void documentChanged();
+  void positionChanged();
+  void zoomChanged();
+  void viewChanged();
+  void recentFilesChanged();
+  void canvasToolTipChanged();
+  void activityChanged();
+  void commandStatesChanged();
+  void paletteShownChanged();
+
+ private:
+  void WriteLoadedPosition();
+  void SetZoom(int step, bool inEnabled, bool outEnabled);
+
+  SprDocument m_document;
+
+  int m_currentFrame = 0;
+  int m_frameTotal = 0;
+  QString m_sizeText = QStringLiteral("Size : ");
+  QString m_positionText = QStringLiteral("Frame : 0/0");
+
+  int m_zoomStep = kMinZoomStep;
+  QString m_zoomText = QStringLiteral("x1");  // until the first zoom command
+  bool m_zoomInEnabled = true;
+  bool m_zoomOutEnabled = false;
+
+  bool m_transparencyOn = true;
+  Color m_backgroundColor = kCanvasColor;
+  std::optional<Image> m_backgroundPicture;
+
+  tessaloom::RecentFiles m_recentFiles;
+  QString m_canvasToolTip;
+  Activity m_activity = Activity::Idle;
+
+  bool m_spriteMenusEnabled = false;
+  bool m_spriteButtonsEnabled = false;
+  bool m_transportEnabled = false;
+  bool m_paletteShown = false;
+};
+
+}  // namespace tessaloom

@@ -1,0 +1,50 @@
+#pragma once
+// The palette window: the sprite's 256 palette entries as a 16 x 16 grid of cells,
+// entry 0 at the top left. The main window creates it hidden on first use and fills
+// its cells; closing it discards it, and the next use creates it anew.
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "sprite/spr_document.h"
+
+class QFrame;
+
+namespace tessaloom {
+
+class PalColor;
+
+class SprPal : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kColumns = 16;
+
+  explicit SprPal(QWidget* parent = nullptr);
+
+  PalColor& Cell(int index) { return *m_cells[static_cast<std::size_t>(index)]; }
+
+  // Gives every entry that `palette` (memory order) holds in full its colour and
+  // tooltip; returns how many entries that was. Cells past them keep their colours.
+  int ShowPalette(std::span<const std::uint8_t> palette);
+
+  // Whether Show Palette has filled the cells since the window was created.
+  bool CellsFilled() const { return m_cellsFilled; }
+  void MarkCellsFilled() { m_cellsFilled = true; }
+
+ signals:
+  // The user closed the window; it is deleted afterwards.
+  void closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QFrame* m_container = nullptr;
+  std::array<PalColor*, kPaletteEntries> m_cells{};
+  bool m_cellsFilled = false;
+};
+
+}  // namespace tessaloom
