@@ -58,7 +58,7 @@ Status DrawClip(Image& canvas, const SprDocument& sprite, const ActData* act, in
   // One clear for the whole clip rather than by the first layer, so a skipped or
   // empty first layer cannot leave the previous picture under the others.
   DrawFrames(canvas, view, /*clearFirst=*/true,
-             MakeColorTable(sprite.Header.Palette, view.Transparent), layers);
+             MakeColorTable(sprite.Header.Palette, view.Transparent, view.HighlightIndex), layers);
   return {};
 }
 

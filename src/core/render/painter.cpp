@@ -36,11 +36,15 @@ class BackgroundRows {
 
 }  // namespace
 
-ColorTable MakeColorTable(std::span<const std::uint8_t> palette, bool transparent) {
-  const Color key = Tool_Spr::PaletteColor(palette, 0);
+ColorTable MakeColorTable(std::span<const std::uint8_t> palette, bool transparent, int highlightIndex) {
+  const auto shown = [&](int index) {
+    const Color color = Tool_Spr::PaletteColor(palette, static_cast<std::uint8_t>(index));
+    return index == highlightIndex ? MakeColor(BlueOf(color), GreenOf(color), RedOf(color)) : color;
+  };
+  const Color key = shown(0);
   ColorTable table{};
   for (int index = 0; index < kPaletteEntries; ++index) {
-    const Color color = Tool_Spr::PaletteColor(palette, static_cast<std::uint8_t>(index));
+    const Color color = shown(index);
     table[static_cast<std::size_t>(index)] = transparent && color == key ? kKeptOut : ToArgb(color);
   }
   return table;

@@ -21,7 +21,9 @@ inline constexpr Argb kKeptOut = 0;
 
 // With `transparent`, every index whose colour equals entry 0's colour is kept out,
 // whatever its number; a palette shorter than 256 entries reads black past its end.
-ColorTable MakeColorTable(std::span<const std::uint8_t> palette, bool transparent);
+// Entry `highlightIndex` (none when outside 0..255) takes part with red and blue
+// exchanged, as if the palette held it so, the key colour included.
+ColorTable MakeColorTable(std::span<const std::uint8_t> palette, bool transparent, int highlightIndex = -1);
 
 // One frame to copy and the canvas rectangle it is scaled to.
 struct FrameDraw {

@@ -18,7 +18,7 @@ void DrawOneFrame(Image& canvas, const SprHeader& header, const SprFrame* frame,
     frames = {&draw, 1};
   }
   Painter::DrawFrames(canvas, view, clearFirst,
-                      Painter::MakeColorTable(header.Palette, view.Transparent), frames);
+                      Painter::MakeColorTable(header.Palette, view.Transparent, view.HighlightIndex), frames);
 }
 
 }  // namespace

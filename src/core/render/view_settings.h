@@ -18,6 +18,9 @@ struct ViewSettings {
   const Image* BackgroundPicture = nullptr;  // drawn unscaled at the top-left on every clear
   int ClientWidth = 0;  // the area the frame is centred on, which need not be the canvas
   int ClientHeight = 0;
+  // The palette entry shown with red and blue exchanged, so that its pixels stand
+  // out; -1 for none. Only the drawing sees it: the palette keeps its true colours.
+  int HighlightIndex = -1;
 };
 
 }  // namespace tessaloom
