@@ -39,7 +39,7 @@ TEST_F(WindowTest, OpenByTheDialogShowsFrameOneAndEnablesTheSpriteCommands) {
   EXPECT_TRUE(Menu("ZoomMenu")->menuAction()->isEnabled());
   EXPECT_TRUE(m_window->findChild<QToolBar*>("RepBar")->isEnabled());
   EXPECT_FALSE(Action("Actions")->isEnabled());
-  EXPECT_FALSE(Action("DeleteFrame")->isEnabled());
+  EXPECT_TRUE(Action("DeleteFrame")->isEnabled());  // there are frames to delete
 
   // Frame 1 (3 x 2, index 1) is on the canvas; the palette window exists, hidden, filled.
   EXPECT_EQ(std::count(CanvasImage().Pixels.begin(), CanvasImage().Pixels.end(), ToArgb(TestPaletteColor(1))), 6);

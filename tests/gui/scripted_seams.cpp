@@ -30,4 +30,15 @@ bool ScriptedDialog::Answer(DialogRequest::Kind kind) {
   return answer.fileName.has_value();
 }
 
+bool CapturedMessages::Ask(const Message& question) {
+  m_asked.push_back(question);
+  if (m_answers.empty()) {
+    ADD_FAILURE() << "a question was asked with no answer scripted: " << question.Text.toStdString();
+    return false;
+  }
+  const bool yes = m_answers.front();
+  m_answers.pop_front();
+  return yes;
+}
+
 }  // namespace tessaloom

@@ -52,12 +52,21 @@ class ScriptedDialog : public Dialog {
 class CapturedMessages : public Messages {
  public:
   void Show(const Message& message) override { m_shown.push_back(message); }
+  // Records the question and gives the next scripted answer.
+  bool Ask(const Message& question) override;
+
+  // The next question is answered Yes (true) or No.
+  void AnswerQuestion(bool yes) { m_answers.push_back(yes); }
 
   const std::vector<Message>& Shown() const { return m_shown; }
+  const std::vector<Message>& Asked() const { return m_asked; }
+  bool AllAnswersUsed() const { return m_answers.empty(); }
   void Clear() { m_shown.clear(); }
 
  private:
   std::vector<Message> m_shown;
+  std::vector<Message> m_asked;
+  std::deque<bool> m_answers;
 };
 
 }  // namespace tessaloom

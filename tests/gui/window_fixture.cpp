@@ -60,6 +60,7 @@ WindowTest::WindowTest() {
 
 WindowTest::~WindowTest() {
   EXPECT_TRUE(m_dialog.AllAnswersUsed()) << "a scripted dialog answer was never asked for";
+  EXPECT_TRUE(m_messages.AllAnswersUsed()) << "a scripted answer to a question was never asked for";
 }
 
 void WindowTest::CreateWindow() {

@@ -87,6 +87,24 @@ void Figure(QPainter& p, const QColor& ink) {
   p.drawLine(QPointF(3.5, 8), QPointF(12.5, 7));
 }
 
+// The actions tree's nodes: an action is a strip of clips, a clip one picture, a
+// layer one sheet of a stack.
+void ClipPicture(QPainter& p) {
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(QColor(120, 180, 230));
+  p.drawRect(QRectF(2.5, 3.5, 11, 9));
+  p.setBrush(QColor(250, 210, 170));
+  p.drawEllipse(QRectF(6, 5.5, 4, 4));
+}
+
+void LayerSheets(QPainter& p) {
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(QColor(200, 200, 210));
+  p.drawRect(QRectF(4.5, 1.5, 10, 8));
+  p.setBrush(QColor(250, 250, 240));
+  p.drawRect(QRectF(1.5, 6.5, 10, 8));
+}
+
 const std::map<QString, IconPainter>& PaintedIcons() {
   static const std::map<QString, IconPainter> icons{
       {QStringLiteral("Export"), ExportArrow},
@@ -97,6 +115,9 @@ const std::map<QString, IconPainter>& PaintedIcons() {
       {QStringLiteral("ZoomIn"), [](QPainter& p) { Magnifier(p, true); }},
       {QStringLiteral("ZoomOut"), [](QPainter& p) { Magnifier(p, false); }},
       {QStringLiteral("Action"), [](QPainter& p) { Figure(p, kInk); }},
+      {QStringLiteral("ActionNode"), FilmStrip},
+      {QStringLiteral("ClipNode"), ClipPicture},
+      {QStringLiteral("LayerNode"), LayerSheets},
   };
   return icons;
 }

@@ -7,7 +7,8 @@
 
 namespace tessaloom {
 
-// The image of the toolbar button with key `key` ("Open", "ZoomIn", "Play"...).
+// The image of the toolbar button with key `key` ("Open", "ZoomIn", "Play"...), or of
+// an actions-tree node ("ActionNode", "ClipNode", "LayerNode").
 QIcon BarIcon(const QString& key);
 
 // The program's icon: a framed figure on the canvas colour.

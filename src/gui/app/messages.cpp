@@ -10,6 +10,7 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Information: return QMessageBox::Information;
     case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Question: return QMessageBox::Question;
     case MessageIcon::None: break;
   }
   return QMessageBox::NoIcon;
@@ -29,6 +30,14 @@ void QtMessages::Show(const Message& message) {
                   QApplication::activeWindow());
   if (!message.Detail.isEmpty()) box.setInformativeText(message.Detail);
   box.exec();
+}
+
+bool QtMessages::Ask(const Message& question) {
+  QMessageBox box(QtIcon(question.Icon), question.Title, question.Text, QMessageBox::Yes | QMessageBox::No,
+                  QApplication::activeWindow());
+  box.setDefaultButton(QMessageBox::No);
+  if (!question.Detail.isEmpty()) box.setInformativeText(question.Detail);
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace tessaloom

@@ -9,7 +9,7 @@
 
 namespace tessaloom {
 
-enum class MessageIcon { None, Information, Exclamation };
+enum class MessageIcon { None, Information, Exclamation, Question };
 
 struct Message {
   QString Text;
@@ -28,12 +28,15 @@ class Messages {
   virtual ~Messages() = default;
   // Returns when the user has dismissed the message.
   virtual void Show(const Message& message) = 0;
+  // Asks a question with Yes and No buttons; true when the user answered Yes.
+  virtual bool Ask(const Message& question) = 0;
 };
 
 // Qt's modal message box over the active window.
 class QtMessages : public Messages {
  public:
   void Show(const Message& message) override;
+  bool Ask(const Message& question) override;
 };
 
 }  // namespace tessaloom

@@ -23,15 +23,26 @@ void Session::ClearDocument() {
   emit viewChanged();
 }
 
-void Session::WriteLoadedPosition() {
+void Session::WriteLoadedPosition() { WriteFramePosition(1); }
+
+void Session::WriteFramePosition(int current) {
   m_frameTotal = FrameCount();
-  m_currentFrame = 1;
+  m_currentFrame = current;
+  m_spriteFrame = current;
   m_positionText = LoadedPositionText(m_currentFrame, m_frameTotal);
   // A sprite without frames shows the size of an empty frame.
   const std::size_t index = static_cast<std::size_t>(m_currentFrame - 1);
   const SprFrame empty;
   const SprFrame& frame = index < m_document.Frames.size() ? m_document.Frames[index] : empty;
   m_sizeText = tessaloom::SizeText(frame.Width, frame.Height);
+}
+
+void Session::SetPosition(int current, int total, const QString& text) {
+  m_currentFrame = current;
+  if (!m_playback.ActionMode()) m_spriteFrame = current;
+  m_frameTotal = total;
+  m_positionText = text;
+  emit positionChanged();
 }
 
 void Session::ZoomIn() {
@@ -68,7 +79,8 @@ ViewSettings Session::View(int clientWidth, int clientHeight) const {
                       .Background = m_backgroundColor,
                       .BackgroundPicture = BackgroundPicture(),
                       .ClientWidth = clientWidth,
-                      .ClientHeight = clientHeight};
+                      .ClientHeight = clientHeight,
+                      .HighlightIndex = m_highlightIndex};
 }
 
 void Session::AddRecentFile(const QString& path) {

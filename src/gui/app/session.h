@@ -8,8 +8,11 @@
 #include <QString>
 #include <optional>
 
+#include "actions/action_state.h"
 #include "app/recent_files.h"
+#include "common/result.h"
 #include "render/image.h"
+#include "render/playback.h"
 #include "render/view_settings.h"
 #include "sprite/spr_document.h"
 
@@ -39,6 +42,29 @@ class Session : public QObject {
   int FrameTotal() const { return m_frameTotal; }
   const QString& SizeText() const { return m_sizeText; }
   const QString& PositionText() const { return m_positionText; }
+  // A transport step: the position and its text, which depends on the mode.
+  void SetPosition(int current, int total, const QString& text);
+  // The 1-based sprite frame the frame commands and Export frame work on: the current
+  // frame in sprite mode, and in action mode the one that was current before it.
+  int SpriteFrame() const { return m_spriteFrame; }
+
+  // Edits of the open sprite (session_editing.cpp). A frame edit makes the frame it
+  // leaves current the sprite frame and, in sprite mode, writes the status texts as a
+  // load does.
+  // Inserts `frame` after frame `after` (0 puts it first); the new frame is current.
+  Status InsertFrame(int after, SprFrame frame);
+  // Deletes frame `number`; the next frame is current, the previous one at the end.
+  void DeleteFrame(int number);
+  void ReplacePalette(std::vector<std::uint8_t> palette);
+  // Writes the true colour of entry `index`; false when the palette does not hold it.
+  bool SetPaletteEntry(int index, Color color);
+  // The palette entry drawn with red and blue exchanged, -1 for none: a view effect,
+  // the palette keeps its true colours.
+  int HighlightIndex() const { return m_highlightIndex; }
+  void SetHighlightIndex(int index);
+  // Commands that change the sprite, or write it, wait while a file is written: an
+  // animated export lets window events run between its frames.
+  bool EditsHeldOff() const { return m_activity == Activity::Writing; }
 
   // Zoom: the drawing scale is ZoomStep / 3. A step at a limit leaves the step and
   // disables the menu item that pointed past it.
@@ -54,6 +80,7 @@ class Session : public QObject {
   Color BackgroundColor() const { return m_backgroundColor; }
   const Image* BackgroundPicture() const { return m_backgroundPicture ? &*m_backgroundPicture : nullptr; }
   void SetBackgroundPicture(Image picture);
+  void SetBackgroundColor(Color color);
   // The settings of a draw centred on a client area of the given size.
   ViewSettings View(int clientWidth, int clientHeight) const;
 
@@ -79,8 +106,18 @@ class Session : public QObject {
   bool PaletteShown() const { return m_paletteShown; }
   void SetPaletteShown(bool shown);
 
+  // The imported action file and the current action.
+  ActionState& Actions() { return m_actions; }
+  const ActionState& Actions() const { return m_actions; }
+  // The transport's mode, looping and timer.
+  Playback& Transport() { return m_playback; }
+  const Playback& Transport() const { return m_playback; }
+
  signals:
+  // A new sprite: loaded, or emptied by New.
   void documentChanged();
+  // The open sprite's frames or palette changed.
+  void documentEdited();
   void positionChanged();
   void zoomChanged();
   void viewChanged();
@@ -92,11 +129,14 @@ class Session : public QObject {
 
  private:
   void WriteLoadedPosition();
+  void WriteFramePosition(int current);
+  void ShowEditedFrame(int current);
   void SetZoom(int step, bool inEnabled, bool outEnabled);
 
   SprDocument m_document;
 
   int m_currentFrame = 0;
+  int m_spriteFrame = 0;
   int m_frameTotal = 0;
   QString m_sizeText = QStringLiteral("Size : ");
   QString m_positionText = QStringLiteral("Frame : 0/0");
@@ -107,6 +147,7 @@ class Session : public QObject {
   bool m_zoomOutEnabled = false;
 
   bool m_transparencyOn = true;
+  int m_highlightIndex = -1;
   Color m_backgroundColor = kCanvasColor;
   std::optional<Image> m_backgroundPicture;
 
@@ -118,6 +159,9 @@ class Session : public QObject {
   bool m_spriteButtonsEnabled = false;
   bool m_transportEnabled = false;
   bool m_paletteShown = false;
+
+  ActionState m_actions;
+  Playback m_playback;
 };
 
 }  // namespace tessaloom

@@ -36,7 +36,9 @@ Spr::Spr(Session& session, Dialog& dialog, Messages& messages, QWidget* parent)
       m_messages(messages),
       m_open(session, *this, dialog, messages),
       m_view(session, *this, dialog, messages),
-      m_save(session, dialog, messages) {
+      m_save(session, dialog, messages),
+      m_transport(session, *this, [this] { return CurrentAction(); }),
+      m_editing(session, *this, dialog, messages) {
   setObjectName(QStringLiteral("Spr"));
   setWindowTitle(QStringLiteral("Tessaloom+"));
   setWindowIcon(AppIcon());
@@ -48,6 +50,8 @@ Spr::Spr(Session& session, Dialog& dialog, Messages& messages, QWidget* parent)
   BuildStatusBar();
   ConnectCommands();
   ConnectSession();
+  ConnectActions(dialog);
+  m_editing.Connect(*this, m_menus, m_bars);
   ShowZoom();
   ShowRecentFiles();
   resize(kStartWidth, kStartHeight);
@@ -65,14 +69,25 @@ void Spr::BuildStatusBar() {
 }
 
 void Spr::ConnectCommands() {
-  connect(m_menus.NewFile, &QAction::triggered, this, [this] { m_open.NewFile(); });
+  // Opening, New and Save wait while an animated export lets window events run.
+  connect(m_menus.NewFile, &QAction::triggered, this, [this] {
+    if (!m_session.EditsHeldOff()) m_open.NewFile();
+  });
   for (QAction* open : {m_menus.OpenFile, m_bars.Open})
-    connect(open, &QAction::triggered, this, [this] { m_open.OpenFile(); });
-  connect(m_menus.OpenRecentFile, &QMenu::triggered, this,
-          [this](QAction* item) { m_open.OpenRecent(item->data().toInt()); });
-  connect(m_canvas, &SprBG::fileDropped, this, [this](const QString& path) { m_open.OpenDropped(path); });
+    connect(open, &QAction::triggered, this, [this] {
+      if (!m_session.EditsHeldOff()) m_open.OpenFile();
+    });
+  connect(m_menus.OpenRecentFile, &QMenu::triggered, this, [this](QAction* item) {
+    if (!m_session.EditsHeldOff()) m_open.OpenRecent(item->data().toInt());
+  });
+  connect(m_canvas, &SprBG::fileDropped, this, [this](const QString& path) {
+    if (!m_session.EditsHeldOff()) m_open.OpenDropped(path);
+  });
 
-  for (QAction* save : {m_menus.Save, m_bars.Save}) connect(save, &QAction::triggered, this, [this] { m_save.Save(); });
+  for (QAction* save : {m_menus.Save, m_bars.Save})
+    connect(save, &QAction::triggered, this, [this] {
+      if (!m_session.EditsHeldOff()) m_save.Save();
+    });
 
   for (QAction* zoomIn : {m_menus.ZoomIn, m_bars.ZoomIn})
     connect(zoomIn, &QAction::triggered, this, [this] { m_view.ZoomIn(); });
@@ -107,6 +122,10 @@ QSize Spr::ClientSize() const {
 }
 
 void Spr::DrawFrame(int frame) {
+  if (m_session.Transport().ActionMode()) {
+    DrawActionFrame(frame);
+    return;
+  }
   const QSize client = ClientSize();
   DrawSpriteFrame(m_canvas->Canvas(), m_session.Document(), frame, m_session.View(client.width(), client.height()));
   m_canvas->update();
@@ -119,12 +138,14 @@ void Spr::ClearCanvas() {
 }
 
 void Spr::Refresh() {
-  if (m_session.FrameCount() != 0) DrawFrame(m_session.CurrentFrame());
+  if (m_session.FrameCount() != 0) RedrawOnWindowEvent();
   else ClearCanvas();
 }
 
 void Spr::RedrawOnWindowEvent() {
-  if (m_session.FrameCount() != 0) DrawFrame(m_session.CurrentFrame());
+  if (m_session.FrameCount() == 0) return;
+  if (m_session.Transport().ActionMode()) RedrawClipQuietly(m_session.CurrentFrame());
+  else DrawFrame(m_session.CurrentFrame());
 }
 
 void Spr::changeEvent(QEvent* event) {

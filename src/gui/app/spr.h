@@ -9,10 +9,13 @@
 
 #include "app/open_commands.h"
 #include "app/save_command.h"
+#include "app/spr_editing.h"
 #include "app/spr_menus.h"
 #include "app/spr_operations.h"
 #include "app/spr_toolbars.h"
 #include "app/view_commands.h"
+#include "common/result.h"
+#include "render/transport_commands.h"
 
 namespace tessaloom {
 
@@ -20,6 +23,7 @@ class Dialog;
 class Messages;
 class Session;
 class SprBG;
+class SprAct;
 class SprPal;
 
 class Spr : public QMainWindow, public SprOperations {
@@ -42,6 +46,11 @@ class Spr : public QMainWindow, public SprOperations {
   SprPal* PaletteWindow() const;
   // The area frames are centred on: the window below its menu bar.
   QSize ClientSize() const;
+  // The actions window, or null while it does not exist.
+  SprAct* ActionsWindow() const;
+  // The action the canvas and the transport bar use; the first reading creates the
+  // actions window, hidden.
+  int CurrentAction();
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -67,6 +76,21 @@ class Spr : public QMainWindow, public SprOperations {
   SprPal& EnsurePaletteWindow();
   void ShowAbout();
 
+  // The action file, the actions window and the transport bar (spr_actions.cpp).
+  void ConnectActions(Dialog& dialog);
+  SprAct& EnsureActionsWindow();
+  void ToggleActions();
+  void ReloadActions();
+  void ShowActionControls();
+  void ShowActionsShown();
+  void ShowPlaying();
+  Status DrawClipOnCanvas(int clip);
+  // Action mode's DrawFrame: a clip that cannot be drawn is reported, and stops playing.
+  void DrawActionFrame(int clip);
+  // For the window's own events, which come again and again: a clip that cannot be
+  // drawn was reported when it was chosen and leaves the canvas cleared.
+  void RedrawClipQuietly(int clip);
+
   Session& m_session;
   Messages& m_messages;
   OpenCommands m_open;
@@ -79,6 +103,9 @@ class Spr : public QMainWindow, public SprOperations {
   QLabel* m_sizePanel = nullptr;
   QLabel* m_positionPanel = nullptr;
   QPointer<SprPal> m_palette;
+  TransportCommands m_transport;
+  SprEditing m_editing;
+  QPointer<SprAct> m_actions;
 };
 
 }  // namespace tessaloom

@@ -5,7 +5,8 @@ namespace tessaloom {
 
 class SprOperations {
  public:
-  // Clears the canvas and draws frame `frame` (1-based) of the sprite.
+  // Clears the canvas and draws frame `frame` (1-based) of the sprite; in action mode
+  // clip `frame` (0-based) of the current action.
   virtual void DrawFrame(int frame) = 0;
   // Refills the palette window's cells from the sprite's palette, creating the
   // window hidden when it does not exist yet.

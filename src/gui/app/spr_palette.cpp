@@ -14,6 +14,7 @@ SprPal& Spr::EnsurePaletteWindow() {
   if (!m_palette) {
     m_palette = new SprPal();
     connect(m_palette, &SprPal::closed, this, [this] { m_session.SetPaletteShown(false); });
+    m_editing.AttachPaletteWindow(*m_palette);
   }
   return *m_palette;
 }

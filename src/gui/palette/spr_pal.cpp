@@ -1,7 +1,12 @@
 #include "palette/spr_pal.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QLabel>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
 #include <algorithm>
 
 #include "app/bar_icons.h"
@@ -17,6 +22,23 @@ constexpr int kPitch = 16;
 constexpr int kGridLeft = 8;
 constexpr int kGridTop = 14;
 constexpr int kGridMargin = 8;
+
+QAction* AddButton(QToolBar& bar, const QString& key, const QIcon& icon, const char* toolTip) {
+  QAction* button = bar.addAction(icon, key);
+  button->setObjectName(key);
+  button->setData(key);
+  button->setToolTip(QString::fromLatin1(toolTip));
+  return button;
+}
+
+QLabel* AddPanel(QStatusBar& bar, const char* name, const char* text) {
+  auto* panel = new QLabel(QString::fromLatin1(text), &bar);
+  panel->setObjectName(QString::fromLatin1(name));
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Sunken);
+  bar.addWidget(panel, 1);
+  return panel;
+}
 
 }  // namespace
 
@@ -34,8 +56,41 @@ SprPal::SprPal(QWidget* parent) : QMainWindow(parent) {
     auto* cell = new PalColor(i, m_container);
     cell->move(kGridLeft + kPitch * (i % kColumns), kGridTop + kPitch * (i / kColumns));
     m_cells[static_cast<std::size_t>(i)] = cell;
+    connect(cell, &PalColor::clicked, this, &SprPal::cellClicked);
+    connect(cell, &PalColor::doubleClicked, this, &SprPal::cellDoubleClicked);
+    connect(cell, &PalColor::focused, this, &SprPal::cellFocused);
   }
   setCentralWidget(m_container);
+  BuildToolbar();
+  BuildInfoPanels();
+}
+
+// The images are those of the main window's Open and Save buttons, and an arrow back.
+void SprPal::BuildToolbar() {
+  auto* bar = new QToolBar(QStringLiteral("PalTool"), this);
+  bar->setObjectName(QStringLiteral("PalTool"));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->toggleViewAction()->setVisible(false);
+  addToolBar(Qt::TopToolBarArea, bar);
+  m_import = AddButton(*bar, QStringLiteral("Import"), BarIcon(QStringLiteral("Open")), "Import Palette");
+  m_export = AddButton(*bar, QStringLiteral("Export"), BarIcon(QStringLiteral("Save")), "Export Palette");
+  bar->addSeparator();
+  m_undo = AddButton(*bar, QStringLiteral("Undo"), QApplication::style()->standardIcon(QStyle::SP_ArrowBack),
+                     "Undo palette change");
+}
+
+void SprPal::BuildInfoPanels() {
+  QStatusBar& bar = *statusBar();
+  bar.setObjectName(QStringLiteral("PalInfo"));
+  bar.setSizeGripEnabled(false);
+  m_colorPanel = AddPanel(bar, "PalInfoPanel1", "RGB: 255, 255, 255");
+  m_indexPanel = AddPanel(bar, "PalInfoPanel2", "Index: 255");
+}
+
+void SprPal::ShowInfo(const QString& colorText, const QString& indexText) {
+  m_colorPanel->setText(colorText);
+  m_indexPanel->setText(indexText);
 }
 
 int SprPal::ShowPalette(std::span<const std::uint8_t> palette) {

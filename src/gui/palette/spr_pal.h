@@ -1,7 +1,9 @@
 #pragma once
 // The palette window: the sprite's 256 palette entries as a 16 x 16 grid of cells,
-// entry 0 at the top left. The main window creates it hidden on first use and fills
-// its cells; closing it discards it, and the next use creates it anew.
+// entry 0 at the top left, the toolbar `PalTool` (Import, Export, Undo) and the info
+// panels `PalInfo`. The main window creates it hidden on first use and fills its
+// cells; closing it discards it, and the next use creates it anew. It only shows:
+// what its cells and buttons do is decided by the editor that listens to it.
 
 #include <QMainWindow>
 #include <array>
@@ -10,7 +12,9 @@
 
 #include "sprite/spr_document.h"
 
+class QAction;
 class QFrame;
+class QLabel;
 
 namespace tessaloom {
 
@@ -26,6 +30,14 @@ class SprPal : public QMainWindow {
 
   PalColor& Cell(int index) { return *m_cells[static_cast<std::size_t>(index)]; }
 
+  // The toolbar buttons with the keys "Import", "Export" and "Undo".
+  QAction* ImportButton() const { return m_import; }
+  QAction* ExportButton() const { return m_export; }
+  QAction* UndoButton() const { return m_undo; }
+
+  // The two panels of `PalInfo`.
+  void ShowInfo(const QString& colorText, const QString& indexText);
+
   // Gives every entry that `palette` (memory order) holds in full its colour and
   // tooltip; returns how many entries that was. Cells past them keep their colours.
   int ShowPalette(std::span<const std::uint8_t> palette);
@@ -37,14 +49,25 @@ class SprPal : public QMainWindow {
  signals:
   // The user closed the window; it is deleted afterwards.
   void closed();
+  void cellClicked(int index);
+  void cellDoubleClicked(int index);
+  void cellFocused(int index);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildToolbar();
+  void BuildInfoPanels();
+
   QFrame* m_container = nullptr;
   std::array<PalColor*, kPaletteEntries> m_cells{};
   bool m_cellsFilled = false;
+  QAction* m_import = nullptr;
+  QAction* m_export = nullptr;
+  QAction* m_undo = nullptr;
+  QLabel* m_colorPanel = nullptr;
+  QLabel* m_indexPanel = nullptr;
 };
 
 }  // namespace tessaloom

@@ -1,0 +1,171 @@
+// The palette window's cells: selection with its border and its highlight on the
+// canvas, colour edits through the colour dialog, and the info panels.
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "convert/converter_bmp.h"
+#include "palette/tool_pal.h"
+#include "palette_edit_test_support.h"
+#include "render/view_settings.h"
+#include "sprite/spr_reader.h"
+#include "support/frame_builder.h"
+
+namespace tessaloom {
+namespace {
+
+class PaletteCellsTest : public PaletteEditTest {
+ protected:
+  void SetUp() override {
+    // Three pixels of index 9, two of index 7, one of index 1.
+    SprDocument sprite;
+    sprite.Header.Palette = TestPalette();
+    sprite.Frames = {FrameFromRows({{7, 9, 7}, {9, 9, 1}})};
+    sprite.Header.FrameCount = 1;
+    OpenByDialog(WriteSprite("sprite.spr", sprite));
+  }
+
+  QString InfoText(int panel) const {
+    const auto* bar = m_window->PaletteWindow()->findChild<QStatusBar*>(QStringLiteral("PalInfo"));
+    return bar->findChild<QLabel*>(QStringLiteral("PalInfoPanel%1").arg(panel))->text();
+  }
+};
+
+TEST_F(PaletteCellsTest, TheWindowHasItsToolbarAndInfoPanels) {
+  SprPal& palette = ShowPaletteWindow();
+  const auto* bar = palette.findChild<QToolBar*>(QStringLiteral("PalTool"));
+  ASSERT_NE(bar, nullptr);
+  QStringList keys;
+  QStringList toolTips;
+  for (const QAction* button : bar->actions()) {
+    keys << (button->isSeparator() ? QStringLiteral("-") : button->data().toString());
+    toolTips << button->toolTip();
+  }
+  EXPECT_EQ(keys, QStringList({"Import", "Export", "-", "Undo"}));
+  EXPECT_EQ(toolTips[0], "Import Palette");
+  EXPECT_EQ(toolTips[1], "Export Palette");
+  EXPECT_EQ(toolTips[3], "Undo palette change");
+  EXPECT_FALSE(palette.UndoButton()->isEnabled());
+  EXPECT_EQ(InfoText(1), "RGB: 255, 255, 255");
+  EXPECT_EQ(InfoText(2), "Index: 255");
+
+  Click(12);
+  EXPECT_EQ(InfoText(1), "RGB:  12, 243, 188");
+  EXPECT_EQ(InfoText(2), "Index: 12");
+}
+
+TEST_F(PaletteCellsTest, AClickBordersTheCellAndHighlightsItsPixelsOnTheCanvasOnly) {
+  ShowPaletteWindow();
+  EXPECT_EQ(CanvasCount(TestPaletteColor(9)), 3);
+
+  Click(7);
+  EXPECT_TRUE(Cell(7).Bordered());
+  EXPECT_EQ(CanvasCount(Exchanged(TestPaletteColor(7))), 2);
+
+  Click(9);
+  EXPECT_TRUE(Cell(9).Bordered());
+  EXPECT_FALSE(Cell(7).Bordered());
+  EXPECT_EQ(CanvasCount(TestPaletteColor(7)), 2);
+  EXPECT_EQ(CanvasCount(Exchanged(TestPaletteColor(9))), 3);
+  EXPECT_EQ(CanvasCount(TestPaletteColor(1)), 1);
+  // The palette and the cells keep the true colours.
+  EXPECT_EQ(m_session->Document().Header.Palette, TestPalette());
+  EXPECT_EQ(Cell(9).CellColor(), TestPaletteColor(9));
+
+  // Clicking the selected cell again takes its border away; the highlight stays.
+  Click(9);
+  EXPECT_FALSE(Cell(9).Bordered());
+  EXPECT_EQ(CanvasCount(Exchanged(TestPaletteColor(9))), 3);
+}
+
+TEST_F(PaletteCellsTest, WhatIsWrittenNeverHoldsTheHighlight) {
+  ShowPaletteWindow();
+  Click(9);
+
+  m_dialog.AnswerFile(PathOf("saved.spr"));
+  Action("Save")->trigger();
+  m_dialog.AnswerFile(PathOf("palette.pal"), 1);
+  Action("ExportPal")->trigger();
+  m_dialog.AnswerFile(PathOf("frame.bmp"), 1);
+  Action("ExportFrame")->trigger();
+
+  auto saved = Tool_Spr::LoadSprite(PathOf("saved.spr").toStdString());
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(saved->Document.Header.Palette, TestPalette());
+  auto exported = Tool_Pal::ImportPalette(PathOf("palette.pal").toStdString(), Tool_Pal::PalForm::Raw);
+  ASSERT_TRUE(exported.has_value());
+  EXPECT_EQ(*exported, TestPalette());
+  auto bitmap = Converter_Bmp::ReadBmp(PathOf("frame.bmp").toStdString());
+  ASSERT_TRUE(bitmap.has_value());
+  EXPECT_EQ(bitmap->ColorTable, TestPalette());
+  EXPECT_TRUE(m_messages.Shown().empty());
+}
+
+TEST_F(PaletteCellsTest, ADoubleClickWritesTheChosenColourAsTheTrueColour) {
+  ShowPaletteWindow();
+  const Color chosen = MakeColor(10, 20, 30);
+  Edit(9, chosen);
+
+  EXPECT_EQ(m_dialog.Requests().back().kind, DialogRequest::Kind::ColorPicker);
+  EXPECT_EQ(Entry(9), chosen);
+  EXPECT_EQ(Cell(9).CellColor(), chosen);
+  EXPECT_EQ(Cell(9).toolTip(), " 9, 246, 77") << "the tooltip waits for the next LoadPalette";
+  // The edited entry shows its new colour as it is until the next selection.
+  EXPECT_EQ(CanvasCount(chosen), 3);
+  Click(9);
+  EXPECT_EQ(CanvasCount(Exchanged(chosen)), 3);
+  EXPECT_EQ(Entry(9), chosen);
+  EXPECT_TRUE(Action("UndoPal")->isEnabled());
+  EXPECT_TRUE(m_window->PaletteWindow()->UndoButton()->isEnabled());
+}
+
+TEST_F(PaletteCellsTest, ACancelledColourDialogChangesNothing) {
+  ShowPaletteWindow();
+  m_dialog.AnswerCancel();
+  DoubleClick(4);
+  EXPECT_EQ(m_session->Document().Header.Palette, TestPalette());
+  EXPECT_EQ(Cell(4).CellColor(), TestPaletteColor(4));
+  EXPECT_FALSE(Action("UndoPal")->isEnabled());
+  EXPECT_FALSE(m_window->PaletteWindow()->UndoButton()->isEnabled());
+}
+
+TEST_F(PaletteCellsTest, EditingEntryZeroRecoloursTheCanvasBackgroundAndUndoLeavesIt) {
+  ShowPaletteWindow();
+  const Color chosen = MakeColor(200, 100, 50);
+  Edit(0, chosen);
+  EXPECT_EQ(Entry(0), chosen);
+  EXPECT_EQ(m_session->BackgroundColor(), chosen);
+  EXPECT_EQ(CanvasPixel(0, 0), ToArgb(chosen));
+
+  Action("UndoPal")->trigger();
+  EXPECT_EQ(Entry(0), TestPaletteColor(0));
+  EXPECT_EQ(Cell(0).CellColor(), TestPaletteColor(0));
+  EXPECT_EQ(m_session->BackgroundColor(), chosen);
+  EXPECT_EQ(CanvasPixel(0, 0), ToArgb(chosen));
+}
+
+TEST_F(PaletteCellsTest, TheHighlightFollowsTheSelectedIndexIntoANewPalette) {
+  ShowPaletteWindow();
+  Click(9);
+  SprDocument other = TestSprite(0);
+  other.Frames = {FrameFromRows({{9, 9}})};
+  other.Header.FrameCount = 1;
+  const Color newNine = MakeColor(1, 2, 3);
+  other.Header.Palette[36] = BlueOf(newNine);
+  other.Header.Palette[37] = GreenOf(newNine);
+  other.Header.Palette[38] = RedOf(newNine);
+  OpenByDialog(WriteSprite("other.spr", other));
+
+  EXPECT_EQ(m_session->Document().Header.Palette, other.Header.Palette);
+  EXPECT_EQ(CanvasCount(Exchanged(newNine)), 2);
+
+  // Closing the window ends the selection, and with it the highlight.
+  ClosePaletteWindow();
+  EXPECT_EQ(CanvasCount(newNine), 2);
+  ShowPaletteWindow();
+  EXPECT_FALSE(Cell(9).Bordered());
+}
+
+}  // namespace
+}  // namespace tessaloom
