@@ -12,21 +12,13 @@
 #include "actions/action_tree.h"
 #include "actions/frame_value.h"
 #include "app/bar_icons.h"
+#include "app/status_panel.h"
 
 namespace tessaloom {
 namespace {
 
 constexpr int kStartWidth = 420;
 constexpr int kStartHeight = 380;
-
-QLabel* AddPanel(QStatusBar& bar, const char* name) {
-  auto* panel = new QLabel(&bar);
-  panel->setObjectName(QString::fromLatin1(name));
-  panel->setFrameShape(QFrame::Panel);
-  panel->setFrameShadow(QFrame::Sunken);
-  bar.addWidget(panel, 1);
-  return panel;
-}
 
 }  // namespace
 
@@ -76,8 +68,8 @@ void SprAct::BuildStatusBar() {
   QStatusBar& bar = *statusBar();
   bar.setObjectName(QStringLiteral("ActBar"));
   bar.setSizeGripEnabled(false);
-  m_actionPanel = AddPanel(bar, "ActBarPanel1");
-  m_versionPanel = AddPanel(bar, "ActBarPanel2");
+  m_actionPanel = AddStatusPanel(bar, "ActBarPanel1");
+  m_versionPanel = AddStatusPanel(bar, "ActBarPanel2");
 }
 
 void SprAct::LoadAnimation() {

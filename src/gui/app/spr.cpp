@@ -8,6 +8,7 @@
 #include "app/bar_icons.h"
 #include "app/messages.h"
 #include "app/session.h"
+#include "app/status_panel.h"
 #include "palette/spr_pal.h"
 #include "render/painter.h"
 #include "render/spr_bg.h"
@@ -18,15 +19,6 @@ namespace {
 
 constexpr int kStartWidth = 720;
 constexpr int kStartHeight = 540;
-
-QLabel* AddPanel(QStatusBar& bar, const char* name, const QString& text, int stretch) {
-  auto* panel = new QLabel(text, &bar);
-  panel->setObjectName(QString::fromLatin1(name));
-  panel->setFrameShape(QFrame::Panel);
-  panel->setFrameShadow(QFrame::Sunken);
-  bar.addWidget(panel, stretch);
-  return panel;
-}
 
 }  // namespace
 
@@ -63,9 +55,9 @@ void Spr::BuildStatusBar() {
   QStatusBar& bar = *statusBar();
   bar.setObjectName(QStringLiteral("FrameInfo"));
   bar.setSizeGripEnabled(false);
-  m_sizePanel = AddPanel(bar, "FrameInfoPanel1", m_session.SizeText(), 1);
-  m_positionPanel = AddPanel(bar, "FrameInfoPanel2", m_session.PositionText(), 1);
-  AddPanel(bar, "FrameInfoPanel3", QStringLiteral("FPS:   8"), 0);
+  m_sizePanel = AddStatusPanel(bar, "FrameInfoPanel1", m_session.SizeText(), 1);
+  m_positionPanel = AddStatusPanel(bar, "FrameInfoPanel2", m_session.PositionText(), 1);
+  AddStatusPanel(bar, "FrameInfoPanel3", QStringLiteral("FPS:   8"), 0);
 }
 
 void Spr::ConnectCommands() {

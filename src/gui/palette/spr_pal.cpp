@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/bar_icons.h"
+#include "app/status_panel.h"
 #include "app/status_texts.h"
 #include "palette/pal_color.h"
 #include "sprite/palette.h"
@@ -29,15 +30,6 @@ QAction* AddButton(QToolBar& bar, const QString& key, const QIcon& icon, const c
   button->setData(key);
   button->setToolTip(QString::fromLatin1(toolTip));
   return button;
-}
-
-QLabel* AddPanel(QStatusBar& bar, const char* name, const char* text) {
-  auto* panel = new QLabel(QString::fromLatin1(text), &bar);
-  panel->setObjectName(QString::fromLatin1(name));
-  panel->setFrameShape(QFrame::Panel);
-  panel->setFrameShadow(QFrame::Sunken);
-  bar.addWidget(panel, 1);
-  return panel;
 }
 
 }  // namespace
@@ -84,8 +76,8 @@ void SprPal::BuildInfoPanels() {
   QStatusBar& bar = *statusBar();
   bar.setObjectName(QStringLiteral("PalInfo"));
   bar.setSizeGripEnabled(false);
-  m_colorPanel = AddPanel(bar, "PalInfoPanel1", "RGB: 255, 255, 255");
-  m_indexPanel = AddPanel(bar, "PalInfoPanel2", "Index: 255");
+  m_colorPanel = AddStatusPanel(bar, "PalInfoPanel1", QStringLiteral("RGB: 255, 255, 255"));
+  m_indexPanel = AddStatusPanel(bar, "PalInfoPanel2", QStringLiteral("Index: 255"));
 }
 
 void SprPal::ShowInfo(const QString& colorText, const QString& indexText) {
