@@ -10,13 +10,7 @@
 
 namespace tessaloom {
 
-ActLayerSpec LayerAt(int spriteIndex, int x, int y) {
-  ActLayerSpec layer;
-  layer.SpriteIndex = spriteIndex;
-  layer.X = x;
-  layer.Y = y;
-  return layer;
-}
+ActLayerSpec LayerAt(int spriteIndex, int x, int y) { return ActLayerSpec{.X = x, .Y = y, .SpriteIndex = spriteIndex}; }
 
 ActFileSpec ActionsOfClips(std::initializer_list<int> clipCounts) {
   ActFileSpec spec;

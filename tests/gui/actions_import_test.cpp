@@ -10,14 +10,12 @@ namespace {
 
 class ImportTest : public ActionsTest {
  protected:
-  // The three controls an action file enables.
+  // The three controls an action file enables, always together.
   bool ActionControlsEnabled() const {
-    const bool viewButton = Action("Actions")->isEnabled();
-    const bool viewItem = Action("ViewActionM")->isEnabled();
-    const bool modeButton = Action("Action")->isEnabled();
-    EXPECT_EQ(viewButton, viewItem);
-    EXPECT_EQ(viewButton, modeButton);
-    return viewButton && viewItem && modeButton;
+    const bool enabled = Action("Actions")->isEnabled();
+    EXPECT_EQ(Action("ViewActionM")->isEnabled(), enabled);
+    EXPECT_EQ(Action("Action")->isEnabled(), enabled);
+    return enabled;
   }
 
   QString WriteNotAnAct(const QString& name) {
@@ -26,67 +24,45 @@ class ImportTest : public ActionsTest {
     bytes[1] = 'B';
     return WriteBytes(name, bytes);
   }
-
-  const Message kFileError{.Text = "It was an error trying to open the file",
-                           .Title = "File Error",
-                           .Icon = MessageIcon::Exclamation};
 };
 
-TEST_F(ImportTest, TheDialogAsksForAnActionFileAndTheFileEnablesTheActionControls) {
-  EXPECT_FALSE(ActionControlsEnabled());
-  Import(WriteAct("a.act", ActionsOfClips({2, 1})));
-  ASSERT_EQ(m_dialog.Requests().size(), 1u);
-  EXPECT_EQ(m_dialog.Requests()[0], (DialogRequest{DialogRequest::Kind::Open, "Import Actions ....",
-                                                   "Ragnarok Action File |*.act", ""}));
-  EXPECT_TRUE(ActionControlsEnabled());
-  EXPECT_FALSE(Action("ViewAction")->isEnabled());
-  EXPECT_TRUE(m_messages.Shown().empty());
-  // Importing neither creates the actions window nor draws.
-  EXPECT_EQ(m_window->ActionsWindow(), nullptr);
-
-  const ActData* act = m_session->Actions().Act();
-  ASSERT_NE(act, nullptr);
-  EXPECT_EQ(act->ActionCount, 2);
-  EXPECT_EQ(act->Actions[0].ClipCount, 2);
-}
-
-TEST_F(ImportTest, ACancelledDialogChangesNothing) {
+TEST_F(ImportTest, FailedAndCancelledImportsEnableNothing) {
   m_dialog.AnswerCancel();
   Action("ImportAct")->trigger();
-  EXPECT_FALSE(ActionControlsEnabled());
-  EXPECT_EQ(m_session->Actions().Act(), nullptr);
   EXPECT_TRUE(m_messages.Shown().empty());
-}
-
-TEST_F(ImportTest, AFileThatIsNotAnActionFileIsReportedAndEnablesNothing) {
   Import(WriteNotAnAct("ab.act"));
   ASSERT_EQ(m_messages.Shown().size(), 1u);
-  Message shown = m_messages.Shown()[0];
-  EXPECT_TRUE(shown.Detail.contains("ab.act")) << shown.Detail.toStdString();
-  shown.Detail.clear();
-  EXPECT_EQ(shown, kFileError);
-  EXPECT_FALSE(ActionControlsEnabled());
-  EXPECT_EQ(m_session->Actions().Act(), nullptr);
-
+  EXPECT_TRUE(m_messages.Shown()[0].Detail.contains("ab.act")) << m_messages.Shown()[0].Detail.toStdString();
+  EXPECT_EQ(ShownMessage(0), (Message{.Text = "It was an error trying to open the file",
+                                      .Title = "File Error",
+                                      .Icon = MessageIcon::Exclamation}));
   Import(PathOf("missing.act"));
   EXPECT_EQ(m_messages.Shown().size(), 2u);
   EXPECT_FALSE(ActionControlsEnabled());
+  EXPECT_EQ(m_session->Actions().Act(), nullptr);
 }
 
-TEST_F(ImportTest, AFailedImportKeepsTheLoadedFile) {
+TEST_F(ImportTest, AnActionFileEnablesTheActionControlsAndAFailedImportKeepsIt) {
   Import(WriteAct("a.act", ActionsOfClips({2, 1})));
+  EXPECT_EQ(m_dialog.Requests(), (std::vector<DialogRequest>{{DialogRequest::Kind::Open, "Import Actions ....",
+                                                               "Ragnarok Action File |*.act", ""}}));
+  EXPECT_TRUE(ActionControlsEnabled());
+  EXPECT_FALSE(Action("ViewAction")->isEnabled());
+  // Importing neither creates the actions window nor draws.
+  EXPECT_EQ(m_window->ActionsWindow(), nullptr);
+  ASSERT_NE(m_session->Actions().Act(), nullptr);
+  EXPECT_EQ(m_session->Actions().Act()->ActionCount, 2);
+  EXPECT_TRUE(m_messages.Shown().empty());
+
   Action("ReloadAct")->trigger();
   ClickNode("A001");
-
   Import(WriteNotAnAct("ab.act"));
   // A count that runs past the end of the file.
   std::vector<std::uint8_t> truncated = BuildActFile(ActionsOfClips({4}));
   truncated.resize(truncated.size() - 60);
   Import(WriteBytes("short.act", truncated));
-
   EXPECT_EQ(m_messages.Shown().size(), 2u);
   EXPECT_TRUE(ActionControlsEnabled());
-  ASSERT_NE(m_session->Actions().Act(), nullptr);
   EXPECT_EQ(m_session->Actions().Act()->ActionCount, 2);
   EXPECT_EQ(ActWindow().Tree().topLevelItemCount(), 2);
   EXPECT_EQ(ActPanel(1), "Current Action: 02");
@@ -100,7 +76,6 @@ TEST_F(ImportTest, AnOpenWindowShowsTheNewFileAndKeepsOnlyACurrentActionItHas) {
   Action("ViewActionM")->trigger();
   EXPECT_EQ(ActPanel(2), "Version : 4");
   ClickNode("A001C000F000");
-  EXPECT_EQ(ActPanel(1), "Current Action: 02");
   EXPECT_EQ(Row("Position X"), "33");
 
   // Action 2 is still there and stays current; the rows no longer show a layer of the
@@ -109,12 +84,9 @@ TEST_F(ImportTest, AnOpenWindowShowsTheNewFileAndKeepsOnlyACurrentActionItHas) {
   second.Actions[0].Clips[1].Layers[0] = LayerAt(3, 44);
   Import(WriteAct("second.act", second));
   EXPECT_EQ(ActPanel(2), "Version : 5");
-  EXPECT_EQ(ActWindow().Tree().topLevelItemCount(), 2);
   EXPECT_EQ(Node("A001C001")->text(0), "Clip 02");
   EXPECT_EQ(m_window->CurrentAction(), 1);
   EXPECT_EQ(Row("Position X"), "0");
-  EXPECT_EQ(Row("Frame"), "0");
-
   ClickNode("A000C001F000");
   EXPECT_EQ(Row("Position X"), "44");
   ClickNode("A001");

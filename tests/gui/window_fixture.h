@@ -15,7 +15,9 @@
 #include "app/spr.h"
 #include "render/image.h"
 #include "scripted_seams.h"
+#include "render/view_settings.h"
 #include "sprite/spr_document.h"
+#include "support/frame_builder.h"
 #include "support/temp_dir.h"
 
 namespace tessaloom {
@@ -49,7 +51,7 @@ class WindowTest : public ::testing::Test {
   // Drops `paths` on the canvas as the desktop would.
   void Drop(const QStringList& paths);
 
-  // A restart: a new session and window reading the same settings file.
+  // A (re)start: a new session and window reading the same settings file.
   void Restart();
 
   QAction* Action(const char* name) const;
@@ -57,7 +59,14 @@ class WindowTest : public ::testing::Test {
   QString PanelText(int panel) const;
   Argb CanvasPixel(int x, int y) const;
   const Image& CanvasImage() const;
+  int CanvasCount(Color color) const;
+  // Where the canvas shows anything but its own background colour.
+  PixelRect DrawnArea() const { return BoundsOfPixelsOtherThan(CanvasImage(), ToArgb(kCanvasColor)); }
   std::vector<QString> RecentCaptions() const;
+  // Exactly `count` messages were shown, the last titled `title` with `text` in it.
+  // Message `index` as shown, without its detail (an empty one when there is none).
+  Message ShownMessage(std::size_t index) const;
+  ::testing::AssertionResult LastMessage(std::size_t count, const QString& title, const QString& text = {}) const;
 
   TempDir m_dir;
   ScriptedDialog m_dialog;
@@ -65,9 +74,6 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<QSettings> m_settings;
   std::unique_ptr<Session> m_session;
   std::unique_ptr<Spr> m_window;
-
- private:
-  void CreateWindow();
 };
 
 }  // namespace tessaloom
