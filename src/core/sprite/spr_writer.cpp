@@ -15,6 +15,11 @@ constexpr std::uint8_t kVersionMajor = 2;
 constexpr std::size_t kHeaderBytes = 8;
 constexpr std::size_t kFrameFieldsBytes = 6;  // width, height, code length
 constexpr std::size_t kMaxCodeLength = 32767;  // the code length is a signed 16-bit field
+// Every 62 pixels take at least 2 bytes of code (a pair codes at most 62 zeros, any
+// other pixel takes a byte), so a frame of more pixels than this needs more than
+// kMaxCodeLength bytes whatever it holds. Such a frame is refused before it is coded,
+// since a tiny file can declare 32767 x 32767 pixels.
+constexpr std::size_t kMaxCodablePixels = (kMaxCodeLength + 1) / 2 * 62 - 1;
 
 Error Refusal(std::string text) { return Error{.title = kSaveErrorTitle, .text = std::move(text)}; }
 
@@ -36,6 +41,10 @@ Result<std::vector<std::vector<std::uint8_t>>> EncodeFrames(const std::vector<Sp
     if (frame.Width < 0 || frame.Height < 0) {
       return Refusal("Frame " + std::to_string(i + 1) + " has a negative size (" + std::to_string(frame.Width) + " x " +
                      std::to_string(frame.Height) + ").");
+    }
+    if (static_cast<std::size_t>(frame.Width) * static_cast<std::size_t>(frame.Height) > kMaxCodablePixels) {
+      return Refusal("Frame " + std::to_string(i + 1) + " has " + std::to_string(frame.Width) + " x " +
+                     std::to_string(frame.Height) + " pixels, more than 32767 bytes of code can hold.");
     }
     codes.push_back(EncodeFrameRle(frame));
     if (codes.back().size() > kMaxCodeLength) {
