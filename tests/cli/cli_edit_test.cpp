@@ -1,3 +1,5 @@
+// The CLI's editing commands end to end; the editing itself is checked in the core tests.
+
 #include <gtest/gtest.h>
 
 #include "cli.h"
@@ -5,111 +7,69 @@
 #include "common/file_io.h"
 #include "convert/converter_bmp.h"
 #include "palette/tool_pal.h"
-#include "sprite/spr_reader.h"
 #include "sprite/spr_writer.h"
 #include "support/bmp_bytes.h"
 #include "support/frame_builder.h"
-#include "support/temp_dir.h"
 
 using namespace tessaloom;
 
-namespace {
+using CliEdit = CliTest;
 
-SprDocument Reload(const std::filesystem::path& path) {
-  auto loaded = Tool_Spr::LoadSprite(path);
-  EXPECT_TRUE(loaded) << (loaded ? "" : loaded.error().text);
-  return loaded ? loaded->Document : SprDocument{};
+TEST_F(CliEdit, SaveWritesTheSameBytes) {
+  ASSERT_EQ(RunCli({"save", PathOf("hero.spr"), PathOf("out.spr")}).status, cli::kExitOk);
+  EXPECT_EQ(FileBytes(m_dir / "out.spr"), FileBytes(m_dir / "hero.spr"));
 }
 
-}  // namespace
-
-TEST(CliSave, WritesASpriteThatReadsBackTheSame) {
-  TempDir dir;
-  const SprDocument sprite = ThreeFrameSprite();
-  ASSERT_TRUE(Tool_Spr::SaveSprite(dir / "in.spr", sprite));
-  ASSERT_EQ(RunCli({"save", (dir / "in.spr").string(), (dir / "out.spr").string()}).status, cli::kExitOk);
-  EXPECT_EQ(FileBytes(dir / "out.spr"), FileBytes(dir / "in.spr"));
-  EXPECT_EQ(Reload(dir / "out.spr"), Reload(dir / "in.spr"));
-}
-
-TEST(CliAddFrame, InsertsTheBitmapAfterTheGivenFrame) {
-  TempDir dir;
-  SprDocument sprite = ThreeFrameSprite();
-  ASSERT_TRUE(Tool_Spr::SaveSprite(dir / "in.spr", sprite));
+TEST_F(CliEdit, AddFrameInsertsTheBitmapAfterTheGivenFrame) {
   SprHeader otherPalette;
   otherPalette.Palette = PaletteOf({MakeColor(1, 2, 3), MakeColor(4, 5, 6)});
   const SprFrame pose = FrameFromRows({{1, 1, 1, 1, 1}, {0, 1, 0, 1, 0}});
-  ASSERT_TRUE(Converter_Bmp::WriteBmp(otherPalette, pose, dir / "pose.bmp"));
-
-  ASSERT_EQ(RunCli({"add-frame", (dir / "in.spr").string(), (dir / "pose.bmp").string(), "--after", "2", "-o",
-                    (dir / "out.spr").string()})
-                .status,
+  ASSERT_TRUE(Converter_Bmp::WriteBmp(otherPalette, pose, m_dir / "pose.bmp"));
+  ASSERT_EQ(RunCli({"add-frame", PathOf("hero.spr"), PathOf("pose.bmp"), "--after", "2", "-o", PathOf("out.spr")}).status,
             cli::kExitOk);
-  const SprDocument result = Reload(dir / "out.spr");
+  const SprDocument result = Reload("out.spr");
   ASSERT_EQ(result.Header.FrameCount, 4);
   EXPECT_EQ(result.Frames[2].Pixels, pose.Pixels);
   EXPECT_EQ(result.Frames[2].Width, 5);
-  EXPECT_EQ(result.Frames[3].Pixels, sprite.Frames[2].Pixels);
-  EXPECT_EQ(result.Header.Palette, sprite.Header.Palette);  // the sprite keeps its palette
-}
+  EXPECT_EQ(result.Frames[3].Pixels, m_sprite.Frames[2].Pixels);
+  EXPECT_EQ(result.Header.Palette, m_sprite.Header.Palette);  // the sprite keeps its palette
 
-TEST(CliAddFrame, AnEmptySpriteTakesTheBitmapsColourTable) {
-  TempDir dir;
+  // An empty sprite takes the frame after 0.
   SprDocument empty;
   empty.Header.Palette.assign(kPaletteBytes, 0);
-  ASSERT_TRUE(Tool_Spr::SaveSprite(dir / "empty.spr", empty));
-  // A saved sprite always has a palette; an in-memory one without is what New makes.
-  SprHeader colours;
-  colours.Palette = PaletteOf({MakeColor(9, 8, 7), MakeColor(6, 5, 4)});
-  ASSERT_TRUE(Converter_Bmp::WriteBmp(colours, FrameFromRows({{1, 0}}), dir / "one.bmp"));
-  ASSERT_EQ(RunCli({"add-frame", (dir / "empty.spr").string(), (dir / "one.bmp").string(), "--after", "0", "-o",
-                    (dir / "out.spr").string()})
-                .status,
+  ASSERT_TRUE(Tool_Spr::SaveSprite(m_dir / "empty.spr", empty));
+  ASSERT_EQ(RunCli({"add-frame", PathOf("empty.spr"), PathOf("pose.bmp"), "--after", "0", "-o", PathOf("one.spr")}).status,
             cli::kExitOk);
-  const SprDocument result = Reload(dir / "out.spr");
-  EXPECT_EQ(result.Header.FrameCount, 1);
-  EXPECT_EQ(result.Header.Palette, empty.Header.Palette);
+  EXPECT_EQ(Reload("one.spr").Header.FrameCount, 1);
 }
 
-TEST(CliAddFrame, RefusesA24BitBitmapAndWritesNothing) {
-  TempDir dir;
-  ASSERT_TRUE(Tool_Spr::SaveSprite(dir / "in.spr", ThreeFrameSprite()));
+TEST_F(CliEdit, AddFrameRefusesA24BitBitmapAndWritesNothing) {
   const BmpFields rgb{.Width = 2, .Height = 1, .BitsPerPixel = 24, .Rows = {{1, 2, 3, 4, 5, 6}}};
-  ASSERT_TRUE(WriteFileAtomically(dir / "rgb.bmp", BuildBmp(rgb), "test"));
-  const CliRun run = RunCli({"add-frame", (dir / "in.spr").string(), (dir / "rgb.bmp").string(), "--after", "1",
-                             "-o", (dir / "out.spr").string()});
+  ASSERT_TRUE(WriteFileAtomically(m_dir / "rgb.bmp", BuildBmp(rgb), "test"));
+  const CliRun run = RunCli({"add-frame", PathOf("hero.spr"), PathOf("rgb.bmp"), "--after", "1", "-o", PathOf("out.spr")});
   EXPECT_EQ(run.status, cli::kExitBadInput);
   EXPECT_NE(run.err.find("No 8 bits bitmap format"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(dir / "out.spr"));
+  EXPECT_FALSE(std::filesystem::exists(m_dir / "out.spr"));
 }
 
-TEST(CliPalette, ExportsBothFormsAndImportsThemBack) {
-  TempDir dir;
-  const SprDocument sprite = ThreeFrameSprite();
-  ASSERT_TRUE(Tool_Spr::SaveSprite(dir / "in.spr", sprite));
-  ASSERT_EQ(RunCli({"palette-export", (dir / "in.spr").string(), (dir / "raw.pal").string()}).status, cli::kExitOk);
-  ASSERT_EQ(RunCli({"palette-export", (dir / "in.spr").string(), (dir / "ms.pal").string(), "--riff"}).status,
-            cli::kExitOk);
-  EXPECT_EQ(FileBytes(dir / "raw.pal"), Tool_Pal::SerializePalette(sprite.Header.Palette, Tool_Pal::PalForm::Raw));
-  EXPECT_EQ(FileBytes(dir / "ms.pal").size(), 1048u);
+TEST_F(CliEdit, PaletteExportsBothFormsAndImportsThemBack) {
+  ASSERT_EQ(RunCli({"palette-export", PathOf("hero.spr"), PathOf("raw.pal")}).status, cli::kExitOk);
+  ASSERT_EQ(RunCli({"palette-export", PathOf("hero.spr"), PathOf("ms.pal"), "--riff"}).status, cli::kExitOk);
+  EXPECT_EQ(FileBytes(m_dir / "raw.pal"), Tool_Pal::SerializePalette(m_sprite.Header.Palette, Tool_Pal::PalForm::Raw));
+  EXPECT_EQ(FileBytes(m_dir / "ms.pal"), Tool_Pal::SerializePalette(m_sprite.Header.Palette, Tool_Pal::PalForm::Riff));
 
-  SprDocument grey = sprite;
+  SprDocument grey = m_sprite;
   grey.Header.Palette.assign(kPaletteBytes, 0x80);
-  ASSERT_TRUE(Tool_Spr::SaveSprite(dir / "grey.spr", grey));
-  ASSERT_EQ(RunCli({"palette-import", (dir / "grey.spr").string(), (dir / "ms.pal").string(), "--riff", "-o",
-                    (dir / "out.spr").string()})
-                .status,
+  ASSERT_TRUE(Tool_Spr::SaveSprite(m_dir / "grey.spr", grey));
+  ASSERT_EQ(RunCli({"palette-import", PathOf("grey.spr"), PathOf("ms.pal"), "--riff", "-o", PathOf("out.spr")}).status,
             cli::kExitOk);
-  EXPECT_EQ(Reload(dir / "out.spr").Header.Palette, sprite.Header.Palette);
+  EXPECT_EQ(Reload("out.spr").Header.Palette, m_sprite.Header.Palette);
 }
 
-TEST(CliPalette, AnEmptyPaletteFileIsRefused) {
-  TempDir dir;
-  ASSERT_TRUE(Tool_Spr::SaveSprite(dir / "in.spr", ThreeFrameSprite()));
-  ASSERT_TRUE(WriteFileAtomically(dir / "empty.pal", std::vector<std::uint8_t>{}, "test"));
-  const CliRun run = RunCli({"palette-import", (dir / "in.spr").string(), (dir / "empty.pal").string(), "-o",
-                             (dir / "out.spr").string()});
+TEST_F(CliEdit, PaletteImportRefusesAnEmptyPaletteFile) {
+  ASSERT_TRUE(WriteFileAtomically(m_dir / "empty.pal", std::vector<std::uint8_t>{}, "test"));
+  const CliRun run = RunCli({"palette-import", PathOf("hero.spr"), PathOf("empty.pal"), "-o", PathOf("out.spr")});
   EXPECT_EQ(run.status, cli::kExitBadInput);
   EXPECT_NE(run.err.find("This palette cannot be loaded"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(dir / "out.spr"));
+  EXPECT_FALSE(std::filesystem::exists(m_dir / "out.spr"));
 }

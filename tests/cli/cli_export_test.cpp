@@ -5,23 +5,16 @@
 #include "convert/converter_bmp.h"
 #include "convert/converter_gif.h"
 #include "convert/converter_png.h"
-#include "sprite/spr_writer.h"
-#include "support/temp_dir.h"
 
 using namespace tessaloom;
 
-class CliExport : public ::testing::Test {
+class CliExport : public CliTest {
  protected:
-  void SetUp() override { ASSERT_TRUE(Tool_Spr::SaveSprite(m_dir / "hero.spr", m_sprite)); }
-
   CliRun Export(const std::string& output, std::vector<std::string> options) {
-    std::vector<std::string> args{"export", (m_dir / "hero.spr").string(), (m_dir / output).string()};
+    std::vector<std::string> args{"export", PathOf("hero.spr"), PathOf(output)};
     args.insert(args.end(), options.begin(), options.end());
     return RunCli(args);
   }
-
-  TempDir m_dir;
-  SprDocument m_sprite = ThreeFrameSprite();
 };
 
 TEST_F(CliExport, WritesTheChosenFrameInEachStillFormat) {

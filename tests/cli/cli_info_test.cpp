@@ -5,9 +5,7 @@
 #include "cli.h"
 #include "cli_test_support.h"
 #include "common/file_io.h"
-#include "sprite/spr_writer.h"
 #include "support/act_bytes.h"
-#include "support/temp_dir.h"
 
 using namespace tessaloom;
 using Json = nlohmann::json;
@@ -30,12 +28,10 @@ TEST(CliUsage, BadUsageExitsWithTwoAndHelpWithZero) {
   EXPECT_NE(exportHelp.out.find("--format"), std::string::npos);
 }
 
-TEST(CliInfo, DescribesASpriteAsJsonAndAsText) {
-  TempDir dir;
-  const SprDocument sprite = ThreeFrameSprite();
-  ASSERT_TRUE(Tool_Spr::SaveSprite(dir / "three.spr", sprite));
+using CliInfo = CliTest;
 
-  const CliRun json = RunCli({"info", (dir / "three.spr").string(), "--json"});
+TEST_F(CliInfo, DescribesASpriteAsJsonAndAsText) {
+  const CliRun json = RunCli({"info", PathOf("hero.spr"), "--json"});
   ASSERT_EQ(json.status, cli::kExitOk) << json.err;
   const Json expected = Json::parse(R"({"Compressed":1,"FrameCount":3,"PaletteLength":1024,"Frames":[
       {"Width":3,"Height":2,"DataSize":8,"PixelsLength":8},
@@ -44,22 +40,21 @@ TEST(CliInfo, DescribesASpriteAsJsonAndAsText) {
   EXPECT_EQ(Json::parse(json.out), expected);
   EXPECT_EQ(json.out.substr(0, 15), R"({"Compressed":1)");  // keys in the documented order
 
-  const CliRun text = RunCli({"info", (dir / "three.spr").string()});
+  const CliRun text = RunCli({"info", PathOf("hero.spr")});
   EXPECT_EQ(text.status, cli::kExitOk);
   EXPECT_NE(text.out.find("3 frame(s)"), std::string::npos);
   EXPECT_NE(text.out.find("frame 3: 8 x 3"), std::string::npos);
 }
 
-TEST(CliInfo, DescribesAnActionFileByItsMagic) {
-  TempDir dir;
+TEST_F(CliInfo, DescribesAnActionFileByItsMagic) {
   ActFileSpec spec{.VersionWord = 0x0205};
   ActLayerSpec layer{.X = -12, .Y = 4, .SpriteIndex = 7, .Direction = 1, .SizeX = 20, .SizeY = 30};
   spec.Actions.push_back({.Clips = {{.Layers = {layer}, .EventIndex = 0, .Anchors = {{.X = 3, .Y = -5}}}}});
   spec.Events = {"atk"};
   spec.Intervals = {4.0f};
-  ASSERT_TRUE(WriteFileAtomically(dir / "hero.act", BuildActFile(spec), "test"));
+  ASSERT_TRUE(WriteFileAtomically(m_dir / "hero.act", BuildActFile(spec), "test"));
 
-  const CliRun run = RunCli({"info", (dir / "hero.act").string(), "--json"});
+  const CliRun run = RunCli({"info", PathOf("hero.act"), "--json"});
   ASSERT_EQ(run.status, cli::kExitOk) << run.err;
   const Json info = Json::parse(run.out);
   EXPECT_EQ(info["Version"], 5);
@@ -79,32 +74,27 @@ TEST(CliInfo, DescribesAnActionFileByItsMagic) {
   EXPECT_EQ(info["Intervals"], Json::array({4.0}));
 }
 
-TEST(CliInfo, ReportsBadInputOnOneLineWithExitOne) {
-  TempDir dir;
-  std::vector<std::uint8_t> notSprite(2000, 'x');
-  ASSERT_TRUE(WriteFileAtomically(dir / "x.spr", notSprite, "test"));
-  const CliRun wrongMagic = RunCli({"info", (dir / "x.spr").string()});
+TEST_F(CliInfo, ReportsBadInputOnOneLineWithExitOne) {
+  ASSERT_TRUE(WriteFileAtomically(m_dir / "x.spr", std::vector<std::uint8_t>(2000, 'x'), "test"));
+  const CliRun wrongMagic = RunCli({"info", PathOf("x.spr")});
   EXPECT_EQ(wrongMagic.status, cli::kExitBadInput);
   EXPECT_NE(wrongMagic.err.find("It's not a sprite format"), std::string::npos);
   EXPECT_EQ(std::count(wrongMagic.err.begin(), wrongMagic.err.end(), '\n'), 1);
 
-  const CliRun missing = RunCli({"info", (dir / "missing.spr").string()});
+  const CliRun missing = RunCli({"info", PathOf("missing.spr")});
   EXPECT_EQ(missing.status, cli::kExitBadInput);
   EXPECT_NE(missing.err.find("missing.spr"), std::string::npos);
 
-  const std::vector<std::uint8_t> brokenAct{'A', 'C', 5, 2, 1, 0};
-  ASSERT_TRUE(WriteFileAtomically(dir / "broken.act", brokenAct, "test"));
-  const CliRun act = RunCli({"info", (dir / "broken.act").string()});
+  ASSERT_TRUE(WriteFileAtomically(m_dir / "broken.act", std::vector<std::uint8_t>{'A', 'C', 5, 2, 1, 0}, "test"));
+  const CliRun act = RunCli({"info", PathOf("broken.act")});
   EXPECT_EQ(act.status, cli::kExitBadInput);
   EXPECT_NE(act.err.find("It was an error trying to open the file"), std::string::npos);
 }
 
-TEST(CliBinary, ExitStatusesOfTheRealProcess) {
-  TempDir dir;
-  ASSERT_TRUE(Tool_Spr::SaveSprite(dir / "three.spr", ThreeFrameSprite()));
-  EXPECT_EQ(RunCliBinary({"info", (dir / "three.spr").string()}), 0);
-  EXPECT_EQ(RunCliBinary({"info", (dir / "nothing.spr").string()}), 1);
+TEST_F(CliInfo, ExitStatusesOfTheRealProcess) {
+  EXPECT_EQ(RunCliBinary({"info", PathOf("hero.spr")}), 0);
+  EXPECT_EQ(RunCliBinary({"info", PathOf("nothing.spr")}), 1);
   EXPECT_EQ(RunCliBinary({"no-such-command"}), 2);
-  EXPECT_EQ(RunCliBinary({"export", (dir / "three.spr").string(), (dir / "a.gif").string(), "--format", "anim"}), 0);
-  EXPECT_FALSE(FileBytes(dir / "a.gif").empty());
+  EXPECT_EQ(RunCliBinary({"export", PathOf("hero.spr"), PathOf("a.gif"), "--format", "anim"}), 0);
+  EXPECT_FALSE(FileBytes(m_dir / "a.gif").empty());
 }

@@ -7,6 +7,8 @@
 #include "cli.h"
 #include "common/file_io.h"
 #include "support/frame_builder.h"
+#include "sprite/spr_reader.h"
+#include "sprite/spr_writer.h"
 #include "support/spr_bytes.h"
 
 namespace tessaloom {
@@ -34,8 +36,7 @@ int RunCliBinary(const std::vector<std::string>& args) {
 SprDocument ThreeFrameSprite() {
   SprDocument sprite;
   sprite.Header.Compressed = 1;
-  const auto filePalette = TestPaletteFileOrder();
-  sprite.Header.Palette = Tool_Spr::SwapPaletteOrder(filePalette);
+  sprite.Header.Palette = Tool_Spr::SwapPaletteOrder(TestPaletteFileOrder());
   sprite.Frames = {FrameFromRows({{1, 0, 2}, {3, 4, 0}}), FrameFromRows({{5, 5, 0, 0, 6}}),
                    FrameFromRows({{0, 0, 0, 0, 7, 7, 7, 7}, {8, 8, 8, 8, 0, 0, 0, 0}, {9, 0, 9, 0, 9, 0, 9, 0}})};
   sprite.Header.FrameCount = 3;
@@ -45,6 +46,14 @@ SprDocument ThreeFrameSprite() {
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {
   auto bytes = ReadWholeFile(path, "test");
   return bytes ? std::move(*bytes) : std::vector<std::uint8_t>{};
+}
+
+void CliTest::SetUp() { ASSERT_TRUE(Tool_Spr::SaveSprite(m_dir / "hero.spr", m_sprite)); }
+
+SprDocument CliTest::Reload(const std::string& name) const {
+  auto loaded = Tool_Spr::LoadSprite(m_dir / name);
+  EXPECT_TRUE(loaded) << (loaded ? "" : loaded.error().text);
+  return loaded ? loaded->Document : SprDocument{};
 }
 
 }  // namespace tessaloom

@@ -2,11 +2,14 @@
 // Running tessaloom-cli in tests: through its Run seam, capturing what it prints, or
 // as the real binary for end-to-end checks of the process's exit status.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "sprite/spr_document.h"
+#include "support/temp_dir.h"
 
 namespace tessaloom {
 
@@ -26,5 +29,17 @@ int RunCliBinary(const std::vector<std::string>& args);
 SprDocument ThreeFrameSprite();
 
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path);
+
+// A fresh folder holding ThreeFrameSprite() saved as hero.spr.
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
+  // The sprite saved at `name`, loaded again (empty when it does not load).
+  SprDocument Reload(const std::string& name) const;
+
+  TempDir m_dir;
+  SprDocument m_sprite = ThreeFrameSprite();
+};
 
 }  // namespace tessaloom

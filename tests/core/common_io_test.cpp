@@ -1,12 +1,10 @@
-#include <gtest/gtest.h>
+// Writing files (atomic replacement, failures keeping the old file, no temporary left)
+// is checked for every writer in write_faults_test.cpp.
 
-#include <filesystem>
-#include <fstream>
+#include <gtest/gtest.h>
 
 #include "common/byte_reader.h"
 #include "common/byte_writer.h"
-#include "common/file_io.h"
-#include "support/temp_dir.h"
 
 using namespace tessaloom;
 
@@ -29,46 +27,4 @@ TEST(ByteWriter, WritesLittleEndian) {
   writer.I16(-2);
   writer.U32(0x01020304);
   EXPECT_EQ(writer.View(), (std::vector<std::uint8_t>{'S', 'P', 0xFE, 0xFF, 4, 3, 2, 1}));
-}
-
-TEST(FileIo, WritesAtomicallyAndReadsBack) {
-  TempDir dir;
-  const auto path = dir.Path() / "out.bin";
-  const std::vector<std::uint8_t> bytes{1, 2, 3};
-  ASSERT_TRUE(WriteFileAtomically(path, bytes, "Save error"));
-  auto read = ReadWholeFile(path, "Open error");
-  ASSERT_TRUE(read);
-  EXPECT_EQ(*read, bytes);
-  EXPECT_EQ(TempDir::ListNames(dir.Path()), std::vector<std::string>{"out.bin"});
-}
-
-TEST(FileIo, ReportsAMissingFileByNameAndTitle) {
-  auto read = ReadWholeFile("/nonexistent/hero.spr", "Open error");
-  ASSERT_FALSE(read);
-  EXPECT_EQ(read.error().title, "Open error");
-  EXPECT_NE(read.error().text.find("/nonexistent/hero.spr"), std::string::npos);
-}
-
-TEST(FileIo, AFailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
-  TempDir dir;
-  const auto path = dir.Path() / "keep.bin";
-  { std::ofstream(path, std::ios::binary) << "old"; }
-  static int writes = 0;
-  static const WriteOps kFullDisk{
-      .makeTemp = [](char* t) { return ::mkstemp(t); },
-      .write = [](int, const void*, std::size_t) -> ssize_t { errno = ENOSPC; ++writes; return -1; },
-      .flush = [](int fd) { return ::fsync(fd); },
-      .close = [](int fd) { return ::close(fd); },
-      .rename = [](const char* a, const char* b) { return std::rename(a, b); },
-  };
-  SetWriteOpsForTesting(&kFullDisk);
-  const std::vector<std::uint8_t> bytes{9, 9, 9, 9};
-  const Status status = WriteFileAtomically(path, bytes, "Save error");
-  SetWriteOpsForTesting(nullptr);
-  ASSERT_FALSE(status);
-  EXPECT_EQ(status.error().title, "Save error");
-  EXPECT_GT(writes, 0);
-  auto read = ReadWholeFile(path, "Open error");
-  EXPECT_EQ(std::string(read->begin(), read->end()), "old");
-  EXPECT_EQ(TempDir::ListNames(dir.Path()), std::vector<std::string>{"keep.bin"});
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
+#include "common/file_io.h"
 #include "sprite/palette.h"
 #include "sprite/spr_reader.h"
 #include "support/spr_bytes.h"
@@ -19,11 +18,6 @@ const Bytes kThreeByTwoPixels{7, 8, 9, 0, 5, 0, 0, 0};
 
 Bytes OneFrameSprite(std::uint8_t minor) {
   return SprBytes().Header({.Minor = minor, .FrameCount = 1}).CodedFrame(3, 2, kThreeByTwoCode).TestPalette().Build();
-}
-
-void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace
@@ -72,7 +66,7 @@ TEST(SprReader, VersionMinorByteSelectsCodedOrRawFrames) {
   EXPECT_TRUE(raw->Document.Frames[1].Pixels.empty());
 }
 
-TEST(SprReader, RejectsAnythingButUpperCaseSpMagic) {
+TEST(SprReader, RefusesWrongMagicAndFilesShorterThanThePalette) {
   for (const char* magic : {"sp", "Sp", "PS", "\0\0"}) {
     Bytes bytes = OneFrameSprite(1);
     bytes[0] = static_cast<std::uint8_t>(magic[0]);
@@ -82,12 +76,9 @@ TEST(SprReader, RejectsAnythingButUpperCaseSpMagic) {
     EXPECT_EQ(loaded.error().title, "Open error");
     EXPECT_EQ(loaded.error().text, "It's not a sprite format");
   }
-}
-
-TEST(SprReader, FileShorterThanThePaletteFailsBeforeTheMagicIsSeen) {
+  // Too short for a palette fails before the magic is seen.
   for (std::size_t size : {0, 2, 8, 1023}) {
-    Bytes bytes(size, 'X');
-    auto loaded = ParseSprite(bytes);
+    auto loaded = ParseSprite(Bytes(size, 'X'));
     ASSERT_FALSE(loaded);
     EXPECT_EQ(loaded.error().title, "Open error");
     EXPECT_NE(loaded.error().text.find("cut short"), std::string::npos) << loaded.error().text;
@@ -190,7 +181,7 @@ TEST(SprReader, EveryTruncationIsAnErrorOrReadsTheSameFrames) {
 TEST(SprReader, LoadSpriteNamesTheFileInItsErrors) {
   TempDir dir;
   const auto good = dir / "hero.spr";
-  WriteFile(good, OneFrameSprite(1));
+  ASSERT_TRUE(WriteFileAtomically(good, OneFrameSprite(1), "test"));
   auto loaded = LoadSprite(good);
   ASSERT_TRUE(loaded);
   EXPECT_EQ(loaded->Document, ParseSprite(OneFrameSprite(1))->Document);
@@ -198,7 +189,7 @@ TEST(SprReader, LoadSpriteNamesTheFileInItsErrors) {
   const auto cut = dir / "cut.spr";
   Bytes bytes = OneFrameSprite(1);
   bytes[13] = 0x70;  // frame 1 claims 28678 bytes of code
-  WriteFile(cut, bytes);
+  ASSERT_TRUE(WriteFileAtomically(cut, bytes, "test"));
   auto failed = LoadSprite(cut);
   ASSERT_FALSE(failed);
   EXPECT_EQ(failed.error().title, "Open error");
@@ -206,7 +197,7 @@ TEST(SprReader, LoadSpriteNamesTheFileInItsErrors) {
 
   const auto wrong = dir / "wrong.spr";
   bytes[0] = 's';
-  WriteFile(wrong, bytes);
+  ASSERT_TRUE(WriteFileAtomically(wrong, bytes, "test"));
   failed = LoadSprite(wrong);
   ASSERT_FALSE(failed);
   EXPECT_EQ(failed.error().text, "It's not a sprite format");
