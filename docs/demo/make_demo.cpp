@@ -110,14 +110,14 @@ SprDocument DemoSprite() {
   return sprite;
 }
 
-ActClipSpec StepClip(int frame, int bob) {
-  ActLayerSpec shadow{.X = 0, .Y = 28, .SpriteIndex = kShadowFrame};
-  ActLayerSpec body{.X = 0, .Y = bob, .SpriteIndex = frame, .SizeX = kWidth, .SizeY = kHeight};
-  return ActClipSpec{.Layers = {shadow, body}, .Anchors = {{.X = 0, .Y = -30}}};
+ActClipFields StepClip(int frame, int bob) {
+  ActLayerFields shadow{.X = 0, .Y = 28, .SpriteIndex = kShadowFrame};
+  ActLayerFields body{.X = 0, .Y = bob, .SpriteIndex = frame, .SizeX = kWidth, .SizeY = kHeight};
+  return ActClipFields{.Layers = {shadow, body}, .Anchors = {{.X = 0, .Y = -30}}};
 }
 
 std::vector<std::uint8_t> DemoActions() {
-  ActFileSpec file;
+  ActFileFields file;
   file.Actions.push_back({.Clips = {StepClip(0, 0), StepClip(1, -1), StepClip(2, 0), StepClip(3, -1)}});
   file.Actions.push_back({.Clips = {StepClip(1, 0), StepClip(1, -1)}});
   file.Events = {"atk"};

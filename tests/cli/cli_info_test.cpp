@@ -47,12 +47,12 @@ TEST_F(CliInfo, DescribesASpriteAsJsonAndAsText) {
 }
 
 TEST_F(CliInfo, DescribesAnActionFileByItsMagic) {
-  ActFileSpec spec{.VersionWord = 0x0205};
-  ActLayerSpec layer{.X = -12, .Y = 4, .SpriteIndex = 7, .Direction = 1, .SizeX = 20, .SizeY = 30};
-  spec.Actions.push_back({.Clips = {{.Layers = {layer}, .EventIndex = 0, .Anchors = {{.X = 3, .Y = -5}}}}});
-  spec.Events = {"atk"};
-  spec.Intervals = {4.0f};
-  ASSERT_TRUE(WriteFileAtomically(m_dir / "hero.act", BuildActFile(spec), "test"));
+  ActFileFields layout{.VersionWord = 0x0205};
+  ActLayerFields layer{.X = -12, .Y = 4, .SpriteIndex = 7, .Direction = 1, .SizeX = 20, .SizeY = 30};
+  layout.Actions.push_back({.Clips = {{.Layers = {layer}, .EventIndex = 0, .Anchors = {{.X = 3, .Y = -5}}}}});
+  layout.Events = {"atk"};
+  layout.Intervals = {4.0f};
+  ASSERT_TRUE(WriteFileAtomically(m_dir / "hero.act", BuildActFile(layout), "test"));
 
   const CliRun run = RunCli({"info", PathOf("hero.act"), "--json"});
   ASSERT_EQ(run.status, cli::kExitOk) << run.err;

@@ -59,9 +59,9 @@ TEST_F(CliRender, DrawsTheFrameCentredOnTheCanvas) {
 }
 
 TEST_F(CliRender, DrawsAClipsLayersAtTheirOffsets) {
-  ActFileSpec spec;
-  spec.Actions.push_back({.Clips = {{.Layers = {{.X = 0, .Y = 0, .SpriteIndex = 0}, {.X = 5, .Y = 1, .SpriteIndex = 1}}}}});
-  ASSERT_TRUE(WriteFileAtomically(m_dir / "s.act", BuildActFile(spec), "test"));
+  ActFileFields layout;
+  layout.Actions.push_back({.Clips = {{.Layers = {{.X = 0, .Y = 0, .SpriteIndex = 0}, {.X = 5, .Y = 1, .SpriteIndex = 1}}}}});
+  ASSERT_TRUE(WriteFileAtomically(m_dir / "s.act", BuildActFile(layout), "test"));
   const Image canvas = Render("clip.png", {"--act", PathOf("s.act"), "--action", "0", "--clip", "0"});
   EXPECT_EQ(canvas.At(9, 9), ToArgb(kRed));     // 2x2 at (9, 9)
   EXPECT_EQ(canvas.At(14, 10), ToArgb(kGreen));  // the dot at (9, 9) moved by (5, 1)

@@ -20,16 +20,16 @@ void ExpectFileError(const Result<ActData>& act, const std::string& detailPart =
   EXPECT_NE(act.error().detail.find(detailPart), std::string::npos) << act.error().detail;
 }
 
-ActLayerSpec DistinctLayer() {
-  return ActLayerSpec{.X = -12, .Y = 34, .SpriteIndex = 7, .Direction = 1, .Red = 10, .Green = 20,
+ActLayerFields DistinctLayer() {
+  return ActLayerFields{.X = -12, .Y = 34, .SpriteIndex = 7, .Direction = 1, .Red = 10, .Green = 20,
                       .Blue = 30, .Alpha = 40, .ScaleX = 1.5f, .ScaleY = 0.5f, .Rotation = 90,
                       .SpriteType = 1, .SizeX = 64, .SizeY = 48};
 }
 
 // A 2.5 file using every section: two actions, clips with and without layers and
 // anchors, two events and two intervals.
-ActFileSpec RichFile() {
-  ActLayerSpec second = DistinctLayer();
+ActFileFields RichFile() {
+  ActLayerFields second = DistinctLayer();
   second.X = 100;
   second.SpriteIndex = -1;
   return {.VersionWord = 0x0205,
@@ -138,7 +138,7 @@ TEST(ActReader, ReadsTheWorkedExampleFieldByField) {
 
 TEST(ActReader, RefusesPositionsAndIndicesOutside16BitsWhereTheyStand) {
   struct Case {
-    ActLayerSpec layer;
+    ActLayerFields layer;
     const char* what;
   };
   for (const Case& c : {Case{{.X = 40000}, "x offset 40000"}, Case{{.Y = -40000}, "y offset -40000"},
@@ -184,12 +184,12 @@ TEST(ActReader, RefusesBadCounts) {
 }
 
 TEST(ActReader, EveryTruncationFailsCleanlyOrKeepsTheWholeActions) {
-  const ActFileSpec spec = RichFile();
-  const auto bytes = BuildActFile(spec);
+  const ActFileFields layout = RichFile();
+  const auto bytes = BuildActFile(layout);
   auto full = Tool_Act::ParseActFile(bytes);
   ASSERT_TRUE(full);
-  ASSERT_EQ(full->Events, spec.Events);
-  ASSERT_EQ(full->Intervals, spec.Intervals);
+  ASSERT_EQ(full->Events, layout.Events);
+  ASSERT_EQ(full->Intervals, layout.Intervals);
   const std::size_t eventsAt = bytes.size() - (4 + 2 * 40 + 2 * 4);
   const std::size_t intervalsAt = bytes.size() - 2 * 4;
 
@@ -204,9 +204,9 @@ TEST(ActReader, EveryTruncationFailsCleanlyOrKeepsTheWholeActions) {
     ASSERT_TRUE(act);
     EXPECT_EQ(act->Actions, full->Actions);
     const std::size_t names = length < eventsAt + 4 ? 0 : (length - eventsAt - 4) / 40;
-    EXPECT_EQ(act->Events, std::vector<std::string>(spec.Events.begin(), spec.Events.begin() + names));
+    EXPECT_EQ(act->Events, std::vector<std::string>(layout.Events.begin(), layout.Events.begin() + names));
     const std::size_t floats = length < intervalsAt ? 0 : (length - intervalsAt) / 4;
-    EXPECT_EQ(act->Intervals, std::vector<float>(spec.Intervals.begin(), spec.Intervals.begin() + floats));
+    EXPECT_EQ(act->Intervals, std::vector<float>(layout.Intervals.begin(), layout.Intervals.begin() + floats));
   }
 }
 
@@ -231,18 +231,18 @@ TEST(ActReader, ConsumesEveryAnchorAndKeepsTheFirst) {
 
 TEST(ActReader, ReadsEventsAndIntervalsByVersionAndIgnoresWhatFollows) {
   const std::string fullWidth(40, 'w');  // fills its 40 bytes with no terminating zero
-  ActFileSpec spec{.Actions = {{}, {}}, .Events = {"atk", fullWidth, ""}, .Intervals = {2.5f, 0.25f}};
+  ActFileFields layout{.Actions = {{}, {}}, .Events = {"atk", fullWidth, ""}, .Intervals = {2.5f, 0.25f}};
   const std::vector<std::uint8_t> junk{'A', 'C', 0xFF, 0xFF, 1, 2, 3};
   for (std::uint16_t version : {0x0200, 0x0201, 0x0202, 0x0205}) {
     SCOPED_TRACE(version);
-    spec.VersionWord = version;
-    auto bytes = BuildActFile(spec);
+    layout.VersionWord = version;
+    auto bytes = BuildActFile(layout);
     bytes.insert(bytes.end(), junk.begin(), junk.end());
     auto act = Tool_Act::ParseActFile(bytes);
     ASSERT_TRUE(act);
     EXPECT_EQ(act->ActionCount, 2);
-    EXPECT_EQ(act->Events, version >= 0x0201 ? spec.Events : std::vector<std::string>{});
-    EXPECT_EQ(act->Intervals, version >= 0x0202 ? spec.Intervals : std::vector<float>{});
+    EXPECT_EQ(act->Events, version >= 0x0201 ? layout.Events : std::vector<std::string>{});
+    EXPECT_EQ(act->Intervals, version >= 0x0202 ? layout.Intervals : std::vector<float>{});
   }
 }
 

@@ -29,11 +29,11 @@ std::string Hex(std::uint16_t versionWord) {
 
 // Two actions of every layer and clip trailer shape the version has: clips with no
 // layer, one and two layers, and zero, one and two anchors.
-ActFileSpec ActionsOfVersion(std::uint16_t versionWord) {
-  const ActLayerSpec plain{.X = -12, .Y = 30, .SpriteIndex = 1};
-  const ActLayerSpec styled{.X = 5, .Y = -7, .SpriteIndex = 0, .Direction = 1, .Red = 10, .Alpha = 128,
+ActFileFields ActionsOfVersion(std::uint16_t versionWord) {
+  const ActLayerFields plain{.X = -12, .Y = 30, .SpriteIndex = 1};
+  const ActLayerFields styled{.X = 5, .Y = -7, .SpriteIndex = 0, .Direction = 1, .Red = 10, .Alpha = 128,
                             .ScaleX = 1.5f, .ScaleY = 0.5f, .Rotation = 90, .SpriteType = 1, .SizeX = 40, .SizeY = 60};
-  ActFileSpec file{.VersionWord = versionWord};
+  ActFileFields file{.VersionWord = versionWord};
   file.Actions.push_back(
       {.Clips = {{.Layers = {plain}}, {.Layers = {}, .EventIndex = 0, .Anchors = {{.X = 3, .Y = -4}}}}});
   file.Actions.push_back({.Clips = {{.Layers = {styled, plain}, .Anchors = {{.X = 1}, {.Y = 2, .Attribute = 7}}}}});

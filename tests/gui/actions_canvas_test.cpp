@@ -21,11 +21,11 @@ TEST_F(ActionsTest, AClipStacksItsLayersAndSkipsFramesTheSpriteLacks) {
   sprite.Frames = {SolidFrame(4, 4, 1), FrameFromRows({{0, 2}, {2, 0}})};
   sprite.Header.FrameCount = 2;
   OpenByDialog(WriteSprite("layers.spr", sprite));
-  ActFileSpec spec;
-  spec.Actions.resize(1);
-  spec.Actions[0].Clips = {ActClipSpec{.Layers = {LayerAt(0), LayerAt(1, 1, 1)}},
-                           ActClipSpec{.Layers = {LayerAt(99), LayerAt(1, -10, 0)}}, ActClipSpec{}};
-  Import(WriteAct("layers.act", spec));
+  ActFileFields layout;
+  layout.Actions.resize(1);
+  layout.Actions[0].Clips = {ActClipFields{.Layers = {LayerAt(0), LayerAt(1, 1, 1)}},
+                           ActClipFields{.Layers = {LayerAt(99), LayerAt(1, -10, 0)}}, ActClipFields{}};
+  Import(WriteAct("layers.act", layout));
   Transport("Action");
   Transport("First");
 

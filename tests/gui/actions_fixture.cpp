@@ -10,29 +10,29 @@
 
 namespace tessaloom {
 
-ActLayerSpec LayerAt(int spriteIndex, int x, int y) { return ActLayerSpec{.X = x, .Y = y, .SpriteIndex = spriteIndex}; }
+ActLayerFields LayerAt(int spriteIndex, int x, int y) { return ActLayerFields{.X = x, .Y = y, .SpriteIndex = spriteIndex}; }
 
-ActFileSpec ActionsOfClips(std::initializer_list<int> clipCounts) {
-  ActFileSpec spec;
+ActFileFields ActionsOfClips(std::initializer_list<int> clipCounts) {
+  ActFileFields layout;
   for (const int clips : clipCounts) {
-    ActActionSpec action;
-    action.Clips.assign(static_cast<std::size_t>(clips), ActClipSpec{.Layers = {LayerAt(0)}});
-    spec.Actions.push_back(action);
+    ActActionFields action;
+    action.Clips.assign(static_cast<std::size_t>(clips), ActClipFields{.Layers = {LayerAt(0)}});
+    layout.Actions.push_back(action);
   }
-  return spec;
+  return layout;
 }
 
-ActFileSpec TwoActionExample() {
-  ActFileSpec spec = ActionsOfClips({3, 5});
+ActFileFields TwoActionExample() {
+  ActFileFields layout = ActionsOfClips({3, 5});
   for (int c = 0; c < 3; ++c) {
-    ActClipSpec& clip = spec.Actions[0].Clips[static_cast<std::size_t>(c)];
+    ActClipFields& clip = layout.Actions[0].Clips[static_cast<std::size_t>(c)];
     clip.Layers = {LayerAt(c * 2, -12), LayerAt(c * 2 + 1, -12)};
   }
-  return spec;
+  return layout;
 }
 
-QString ActionsTest::WriteAct(const QString& name, const ActFileSpec& spec) {
-  return WriteBytes(name, BuildActFile(spec));
+QString ActionsTest::WriteAct(const QString& name, const ActFileFields& layout) {
+  return WriteBytes(name, BuildActFile(layout));
 }
 
 void ActionsTest::Import(const QString& path) {

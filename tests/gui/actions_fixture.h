@@ -11,21 +11,21 @@
 namespace tessaloom {
 
 // A layer that draws sprite frame `spriteIndex` at the offset (x, y).
-ActLayerSpec LayerAt(int spriteIndex, int x = 0, int y = 0);
+ActLayerFields LayerAt(int spriteIndex, int x = 0, int y = 0);
 
 // Actions of the given clip counts, each clip one layer drawing frame 0.
-ActFileSpec ActionsOfClips(std::initializer_list<int> clipCounts);
+ActFileFields ActionsOfClips(std::initializer_list<int> clipCounts);
 
 // Two actions: the first of 3 clips of 2 layers each, layer l of clip c drawing frame
 // c * 2 + l at x offset -12; the second of 5 clips of one layer.
-ActFileSpec TwoActionExample();
+ActFileFields TwoActionExample();
 
 class ActionsTest : public WindowTest {
  protected:
   // The timer ticks only when a test says so.
   ActionsTest() { m_session->Transport().StopRealTime(); }
 
-  QString WriteAct(const QString& name, const ActFileSpec& spec);
+  QString WriteAct(const QString& name, const ActFileFields& layout);
   // Actions > Import, the dialog answering `path`.
   void Import(const QString& path);
 

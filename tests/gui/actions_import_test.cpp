@@ -69,7 +69,7 @@ TEST_F(ImportTest, AnActionFileEnablesTheActionControlsAndAFailedImportKeepsIt) 
 }
 
 TEST_F(ImportTest, AnOpenWindowShowsTheNewFileAndKeepsOnlyACurrentActionItHas) {
-  ActFileSpec first = ActionsOfClips({1, 1, 1});
+  ActFileFields first = ActionsOfClips({1, 1, 1});
   first.VersionWord = 0x0204;
   first.Actions[1].Clips[0].Layers[0] = LayerAt(5, 33);
   Import(WriteAct("first.act", first));
@@ -80,7 +80,7 @@ TEST_F(ImportTest, AnOpenWindowShowsTheNewFileAndKeepsOnlyACurrentActionItHas) {
 
   // Action 2 is still there and stays current; the rows no longer show a layer of the
   // old file.
-  ActFileSpec second = ActionsOfClips({2, 2});
+  ActFileFields second = ActionsOfClips({2, 2});
   second.Actions[0].Clips[1].Layers[0] = LayerAt(3, 44);
   Import(WriteAct("second.act", second));
   EXPECT_EQ(ActPanel(2), "Version : 5");

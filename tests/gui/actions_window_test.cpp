@@ -82,12 +82,12 @@ TEST_F(ActionsTest, TheTreeHoldsEveryActionClipAndLayerWithItsKeyTextAndImage) {
 }
 
 TEST_F(ActionsTest, ClickingALayerShowsItsFieldsAndTheClipsExtraPoint) {
-  ActFileSpec spec = TwoActionExample();
-  ActLayerSpec& layer = spec.Actions[0].Clips[1].Layers[1];
-  layer = ActLayerSpec{.X = -12, .Y = 30, .SpriteIndex = 7, .Direction = 1, .Red = 255, .Green = 255, .Blue = 255,
+  ActFileFields layout = TwoActionExample();
+  ActLayerFields& layer = layout.Actions[0].Clips[1].Layers[1];
+  layer = ActLayerFields{.X = -12, .Y = 30, .SpriteIndex = 7, .Direction = 1, .Red = 255, .Green = 255, .Blue = 255,
                        .Alpha = 255, .ScaleX = 1.0f, .ScaleY = 2.0f, .SizeX = 40, .SizeY = 50};
-  spec.Actions[0].Clips[1].Anchors = {ActAnchorSpec{.X = -4, .Y = 9}};
-  Import(WriteAct("two.act", spec));
+  layout.Actions[0].Clips[1].Anchors = {ActAnchorFields{.X = -4, .Y = 9}};
+  Import(WriteAct("two.act", layout));
   Action("ReloadAct")->trigger();
 
   ClickNode("A000C001F001");
@@ -136,10 +136,10 @@ TEST_F(ActionsTest, ClickingAnyNodeOfAnActionMakesItCurrentAndOnlyLayersFillTheR
 }
 
 TEST_F(ActionsTest, NodesPastIndex999KnowTheirIndices) {
-  ActFileSpec spec;
-  spec.Actions.resize(12);
-  for (int c = 0; c < 1001; ++c) spec.Actions[0].Clips.push_back(ActClipSpec{.Layers = {LayerAt(c, c)}});
-  Import(WriteAct("long.act", spec));
+  ActFileFields layout;
+  layout.Actions.resize(12);
+  for (int c = 0; c < 1001; ++c) layout.Actions[0].Clips.push_back(ActClipFields{.Layers = {LayerAt(c, c)}});
+  Import(WriteAct("long.act", layout));
   Action("ReloadAct")->trigger();
 
   EXPECT_EQ(Node("A011")->text(0), "Action 12");

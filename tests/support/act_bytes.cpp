@@ -34,7 +34,7 @@ ActBytes& ActBytes::ClipStart(std::int32_t layerCount) {
   return I32(layerCount);
 }
 
-ActBytes& ActBytes::Layer(const ActLayerSpec& layer) {
+ActBytes& ActBytes::Layer(const ActLayerFields& layer) {
   I32(layer.X).I32(layer.Y).I32(layer.SpriteIndex).I32(layer.Direction);
   if (m_version >= kV20) {
     m_writer.Bytes(std::vector<std::uint8_t>{layer.Red, layer.Green, layer.Blue, layer.Alpha});
@@ -46,16 +46,16 @@ ActBytes& ActBytes::Layer(const ActLayerSpec& layer) {
   return *this;
 }
 
-ActBytes& ActBytes::ClipEnd(std::int32_t eventIndex, std::span<const ActAnchorSpec> anchors) {
+ActBytes& ActBytes::ClipEnd(std::int32_t eventIndex, std::span<const ActAnchorFields> anchors) {
   return ClipEnd(eventIndex, static_cast<std::int32_t>(anchors.size()), anchors);
 }
 
 ActBytes& ActBytes::ClipEnd(std::int32_t eventIndex, std::int32_t anchorCount,
-                            std::span<const ActAnchorSpec> anchors) {
+                            std::span<const ActAnchorFields> anchors) {
   if (m_version >= kV20) I32(eventIndex);
   if (m_version < kV23) return *this;
   I32(anchorCount);
-  for (const ActAnchorSpec& anchor : anchors) I32(anchor.Unknown).I32(anchor.X).I32(anchor.Y).I32(anchor.Attribute);
+  for (const ActAnchorFields& anchor : anchors) I32(anchor.Unknown).I32(anchor.X).I32(anchor.Y).I32(anchor.Attribute);
   return *this;
 }
 
@@ -84,14 +84,14 @@ ActBytes& ActBytes::Raw(std::span<const std::uint8_t> bytes) {
   return *this;
 }
 
-std::vector<std::uint8_t> BuildActFile(const ActFileSpec& file) {
+std::vector<std::uint8_t> BuildActFile(const ActFileFields& file) {
   ActBytes bytes(file.VersionWord);
   bytes.Header(static_cast<std::int16_t>(file.Actions.size()));
-  for (const ActActionSpec& action : file.Actions) {
+  for (const ActActionFields& action : file.Actions) {
     bytes.ClipCount(static_cast<std::int32_t>(action.Clips.size()));
-    for (const ActClipSpec& clip : action.Clips) {
+    for (const ActClipFields& clip : action.Clips) {
       bytes.ClipStart(static_cast<std::int32_t>(clip.Layers.size()));
-      for (const ActLayerSpec& layer : clip.Layers) bytes.Layer(layer);
+      for (const ActLayerFields& layer : clip.Layers) bytes.Layer(layer);
       bytes.ClipEnd(clip.EventIndex, clip.Anchors);
     }
   }

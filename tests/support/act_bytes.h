@@ -16,7 +16,7 @@
 
 namespace tessaloom {
 
-struct ActAnchorSpec {
+struct ActAnchorFields {
   std::int32_t Unknown = 0;
   std::int32_t X = 0;
   std::int32_t Y = 0;
@@ -24,7 +24,7 @@ struct ActAnchorSpec {
 };
 
 // Every field a layer can have; the version decides which are written.
-struct ActLayerSpec {
+struct ActLayerFields {
   std::int32_t X = 0;
   std::int32_t Y = 0;
   std::int32_t SpriteIndex = 0;
@@ -41,19 +41,19 @@ struct ActLayerSpec {
   std::int32_t SizeY = 0;
 };
 
-struct ActClipSpec {
-  std::vector<ActLayerSpec> Layers;
+struct ActClipFields {
+  std::vector<ActLayerFields> Layers;
   std::int32_t EventIndex = -1;
-  std::vector<ActAnchorSpec> Anchors;
+  std::vector<ActAnchorFields> Anchors;
 };
 
-struct ActActionSpec {
-  std::vector<ActClipSpec> Clips;
+struct ActActionFields {
+  std::vector<ActClipFields> Clips;
 };
 
-struct ActFileSpec {
+struct ActFileFields {
   std::uint16_t VersionWord = 0x0205;  // major * 256 + minor
-  std::vector<ActActionSpec> Actions;
+  std::vector<ActActionFields> Actions;
   std::vector<std::string> Events;     // written from 2.1 on
   std::vector<float> Intervals;        // written from 2.2 on, one per action
 };
@@ -67,11 +67,11 @@ class ActBytes {
   ActBytes& ClipCount(std::int32_t count);
   // The 32 reserved bytes of a clip and its layer count.
   ActBytes& ClipStart(std::int32_t layerCount);
-  ActBytes& Layer(const ActLayerSpec& layer);
+  ActBytes& Layer(const ActLayerFields& layer);
   // The event index (from 2.0) and the anchors with their count (from 2.3).
-  ActBytes& ClipEnd(std::int32_t eventIndex, std::span<const ActAnchorSpec> anchors);
+  ActBytes& ClipEnd(std::int32_t eventIndex, std::span<const ActAnchorFields> anchors);
   // The same with an anchor count that need not match the anchors written.
-  ActBytes& ClipEnd(std::int32_t eventIndex, std::int32_t anchorCount, std::span<const ActAnchorSpec> anchors);
+  ActBytes& ClipEnd(std::int32_t eventIndex, std::int32_t anchorCount, std::span<const ActAnchorFields> anchors);
   // Event count and the names, each zero-padded to 40 bytes.
   ActBytes& Events(std::int32_t count, std::span<const std::string> names);
   ActBytes& Intervals(std::span<const float> intervals);
@@ -87,6 +87,6 @@ class ActBytes {
 };
 
 // A complete file: every section the version has, counts taken from the vectors.
-std::vector<std::uint8_t> BuildActFile(const ActFileSpec& file);
+std::vector<std::uint8_t> BuildActFile(const ActFileFields& file);
 
 }  // namespace tessaloom
