@@ -1,5 +1,6 @@
 // Reading any PNG as 8-bit blue, green, red, alpha through libpng's transformations.
 #include "convert/png_codec.h"
+#include "convert/png_errors.h"
 
 #include <png.h>
 
@@ -13,7 +14,7 @@ namespace {
 struct ReadContext {
   std::span<const std::uint8_t> bytes;
   std::size_t offset = 0;
-  char message[256] = {};
+  PngErrorMessage error;
 };
 
 struct PngShape {
@@ -21,16 +22,6 @@ struct PngShape {
   std::uint32_t Height = 0;
   std::size_t RowBytes = 0;
 };
-
-// libpng's errors must not return into libpng: record the reason and jump back to
-// the setjmp of the reading step.
-[[noreturn]] void OnError(png_structp png, png_const_charp message) {
-  auto* context = static_cast<ReadContext*>(png_get_error_ptr(png));
-  std::snprintf(context->message, sizeof context->message, "%s", message);
-  png_longjmp(png, 1);
-}
-
-void OnWarning(png_structp, png_const_charp) {}
 
 void OnRead(png_structp png, png_bytep data, png_size_t size) {
   auto* context = static_cast<ReadContext*>(png_get_io_ptr(png));
@@ -73,7 +64,7 @@ Error Unreadable(const char* title, const char* reason) {
 Result<BgraPicture> ReadPicture(png_structp png, png_infop info, ReadContext& context, std::size_t maxPixels,
                                 const char* title) {
   PngShape shape;
-  if (!ReadHeader(png, info, &shape)) return Unreadable(title, context.message);
+  if (!ReadHeader(png, info, &shape)) return Unreadable(title, context.error.text);
   if (std::size_t{shape.Width} * shape.Height > maxPixels) {
     return Error{.title = title,
                  .text = "The picture is too large",
@@ -86,7 +77,7 @@ Result<BgraPicture> ReadPicture(png_structp png, png_infop info, ReadContext& co
   picture.Bgra.resize(shape.RowBytes * shape.Height);
   std::vector<png_bytep> rows(shape.Height);
   for (std::size_t y = 0; y < rows.size(); ++y) rows[y] = picture.Bgra.data() + y * shape.RowBytes;
-  if (!ReadRows(png, info, rows.data())) return Unreadable(title, context.message);
+  if (!ReadRows(png, info, rows.data())) return Unreadable(title, context.error.text);
   return picture;
 }
 
@@ -94,7 +85,7 @@ Result<BgraPicture> ReadPicture(png_structp png, png_infop info, ReadContext& co
 
 Result<BgraPicture> ReadPngBgra(std::span<const std::uint8_t> bytes, std::size_t maxPixels, const char* title) {
   ReadContext context{.bytes = bytes};
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &context, OnError, OnWarning);
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &context.error, OnPngError, OnPngWarning);
   if (png == nullptr) return Unreadable(title, "libpng could not start");
   png_infop info = png_create_info_struct(png);
   if (info == nullptr) {

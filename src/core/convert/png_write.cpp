@@ -1,4 +1,5 @@
 #include "convert/png_codec.h"
+#include "convert/png_errors.h"
 
 #include <png.h>
 
@@ -11,18 +12,8 @@ namespace {
 
 struct WriteContext {
   std::vector<std::uint8_t>* out = nullptr;
-  char message[256] = {};
+  PngErrorMessage error;
 };
-
-// libpng's errors must not return into libpng: record the reason and jump back to
-// the setjmp in RunWrite.
-[[noreturn]] void OnError(png_structp png, png_const_charp message) {
-  auto* context = static_cast<WriteContext*>(png_get_error_ptr(png));
-  std::snprintf(context->message, sizeof context->message, "%s", message);
-  png_longjmp(png, 1);
-}
-
-void OnWarning(png_structp, png_const_charp) {}
 
 void OnWrite(png_structp png, png_bytep data, png_size_t size) {
   auto* context = static_cast<WriteContext*>(png_get_io_ptr(png));
@@ -78,13 +69,13 @@ Result<std::vector<std::uint8_t>> WritePngRows(const PngRows& rows, const char* 
   rowPointers.reserve(rows.Rows.size());
   for (const std::uint8_t* row : rows.Rows) rowPointers.push_back(const_cast<png_bytep>(row));
 
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, OnError, OnWarning);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &context.error, OnPngError, OnPngWarning);
   if (png == nullptr) return PngError(title, "The PNG image could not be written", "libpng could not start");
   png_infop info = png_create_info_struct(png);
   if (info != nullptr) png_set_write_fn(png, &context, OnWrite, OnFlush);
   const bool written = info != nullptr && RunWrite(png, info, rows, palette.data(), rowPointers.data());
   png_destroy_write_struct(&png, &info);
-  if (!written) return PngError(title, "The PNG image could not be written", context.message);
+  if (!written) return PngError(title, "The PNG image could not be written", context.error.text);
   return out;
 }
 
