@@ -9,8 +9,8 @@
 #include <array>
 #include <random>
 
-#include "convert/converter_gif.h"
-#include "sprite/palette.h"
+#include "core/convert/converter_gif.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom {
 namespace {

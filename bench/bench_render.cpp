@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "render/clip_drawing.h"
-#include "render/sprite_drawing.h"
+#include "core/render/clip_drawing.h"
+#include "core/render/sprite_drawing.h"
 #include "support/frame_builder.h"
 
 namespace tessaloom {

@@ -5,10 +5,10 @@
 
 #include <random>
 
-#include "common/file_io.h"
-#include "sprite/rle.h"
-#include "sprite/spr_reader.h"
-#include "sprite/spr_writer.h"
+#include "core/common/file_io.h"
+#include "core/sprite/rle.h"
+#include "core/sprite/spr_reader.h"
+#include "core/sprite/spr_writer.h"
 #include "support/temp_dir.h"
 
 namespace tessaloom {

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "common/file_io.h"
-#include "sprite/palette.h"
-#include "sprite/spr_writer.h"
+#include "core/common/file_io.h"
+#include "core/sprite/palette.h"
+#include "core/sprite/spr_writer.h"
 #include "support/act_bytes.h"
 #include "support/frame_builder.h"
 

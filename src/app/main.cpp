@@ -8,11 +8,11 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "app/bar_icons.h"
-#include "app/dialog.h"
-#include "app/messages.h"
-#include "app/session.h"
-#include "app/spr.h"
+#include "gui/app/bar_icons.h"
+#include "gui/app/dialog.h"
+#include "gui/app/messages.h"
+#include "gui/app/session.h"
+#include "gui/app/spr.h"
 
 namespace {
 

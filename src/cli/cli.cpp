@@ -1,9 +1,9 @@
-#include "cli.h"
+#include "cli/cli.h"
 
 #include <CLI/CLI.hpp>
 #include <ostream>
 
-#include "commands.h"
+#include "cli/commands.h"
 
 namespace tessaloom::cli {
 namespace {

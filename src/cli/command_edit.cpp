@@ -4,12 +4,12 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
-#include "cli.h"
-#include "commands.h"
-#include "convert/converter_bmp.h"
-#include "sprite/spr_edit.h"
-#include "sprite/spr_writer.h"
-#include "sprite_input.h"
+#include "cli/cli.h"
+#include "cli/commands.h"
+#include "core/convert/converter_bmp.h"
+#include "core/sprite/spr_edit.h"
+#include "core/sprite/spr_writer.h"
+#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {

@@ -6,13 +6,13 @@
 #include <map>
 #include <memory>
 
-#include "cli.h"
-#include "commands.h"
-#include "common/numbered_names.h"
-#include "convert/converter_bmp.h"
-#include "convert/converter_gif.h"
-#include "convert/converter_png.h"
-#include "sprite_input.h"
+#include "cli/cli.h"
+#include "cli/commands.h"
+#include "core/common/numbered_names.h"
+#include "core/convert/converter_bmp.h"
+#include "core/convert/converter_gif.h"
+#include "core/convert/converter_png.h"
+#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {

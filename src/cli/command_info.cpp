@@ -7,12 +7,12 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "actions/tool_act.h"
-#include "cli.h"
-#include "commands.h"
-#include "common/file_io.h"
-#include "sprite/spr_reader.h"
-#include "sprite_input.h"
+#include "core/actions/tool_act.h"
+#include "cli/cli.h"
+#include "cli/commands.h"
+#include "core/common/file_io.h"
+#include "core/sprite/spr_reader.h"
+#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {

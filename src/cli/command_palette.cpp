@@ -5,11 +5,11 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
-#include "cli.h"
-#include "commands.h"
-#include "palette/tool_pal.h"
-#include "sprite/spr_writer.h"
-#include "sprite_input.h"
+#include "cli/cli.h"
+#include "cli/commands.h"
+#include "core/palette/tool_pal.h"
+#include "core/sprite/spr_writer.h"
+#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {

@@ -6,14 +6,14 @@
 #include <optional>
 #include <sstream>
 
-#include "actions/tool_act.h"
-#include "cli.h"
-#include "commands.h"
-#include "convert/converter_png.h"
-#include "render/clip_drawing.h"
-#include "render/sprite_drawing.h"
-#include "render/view_settings.h"
-#include "sprite_input.h"
+#include "core/actions/tool_act.h"
+#include "cli/cli.h"
+#include "cli/commands.h"
+#include "core/convert/converter_png.h"
+#include "core/render/clip_drawing.h"
+#include "core/render/sprite_drawing.h"
+#include "core/render/view_settings.h"
+#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {

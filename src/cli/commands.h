@@ -7,7 +7,7 @@
 #include <iosfwd>
 #include <memory>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 #include <CLI/App.hpp>
 

@@ -1,8 +1,8 @@
-#include "sprite_input.h"
+#include "cli/sprite_input.h"
 
 #include <ostream>
 
-#include "sprite/spr_reader.h"
+#include "core/sprite/spr_reader.h"
 
 namespace tessaloom::cli {
 

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
-#include "commands.h"
-#include "common/result.h"
-#include "sprite/spr_document.h"
+#include "cli/commands.h"
+#include "core/common/result.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::cli {
 

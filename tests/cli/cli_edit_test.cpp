@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "cli.h"
+#include "cli/cli.h"
 #include "cli_test_support.h"
-#include "common/file_io.h"
-#include "convert/converter_bmp.h"
-#include "palette/tool_pal.h"
-#include "sprite/spr_writer.h"
+#include "core/common/file_io.h"
+#include "core/convert/converter_bmp.h"
+#include "core/palette/tool_pal.h"
+#include "core/sprite/spr_writer.h"
 #include "support/bmp_bytes.h"
 #include "support/frame_builder.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "cli.h"
+#include "cli/cli.h"
 #include "cli_test_support.h"
-#include "convert/converter_bmp.h"
-#include "convert/converter_gif.h"
-#include "convert/converter_png.h"
+#include "core/convert/converter_bmp.h"
+#include "core/convert/converter_gif.h"
+#include "core/convert/converter_png.h"
 
 using namespace tessaloom;
 

@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli.h"
+#include "cli/cli.h"
 #include "cli_test_support.h"
-#include "common/file_io.h"
+#include "core/common/file_io.h"
 #include "support/act_bytes.h"
 
 using namespace tessaloom;

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "cli.h"
+#include "cli/cli.h"
 #include "cli_test_support.h"
-#include "common/file_io.h"
-#include "convert/converter_png.h"
-#include "render/view_settings.h"
-#include "sprite/spr_writer.h"
+#include "core/common/file_io.h"
+#include "core/convert/converter_png.h"
+#include "core/render/view_settings.h"
+#include "core/sprite/spr_writer.h"
 #include "support/act_bytes.h"
 #include "support/frame_builder.h"
 

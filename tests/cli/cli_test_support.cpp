@@ -4,11 +4,11 @@
 #include <sstream>
 #include <sys/wait.h>
 
-#include "cli.h"
-#include "common/file_io.h"
+#include "cli/cli.h"
+#include "core/common/file_io.h"
 #include "support/frame_builder.h"
-#include "sprite/spr_reader.h"
-#include "sprite/spr_writer.h"
+#include "core/sprite/spr_reader.h"
+#include "core/sprite/spr_writer.h"
 #include "support/spr_bytes.h"
 
 namespace tessaloom {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "sprite/spr_document.h"
+#include "core/sprite/spr_document.h"
 #include "support/temp_dir.h"
 
 namespace tessaloom {

@@ -2,9 +2,9 @@
 
 #include <bit>
 
-#include "actions/tool_act.h"
-#include "common/byte_writer.h"
-#include "common/file_io.h"
+#include "core/actions/tool_act.h"
+#include "core/common/byte_writer.h"
+#include "core/common/file_io.h"
 #include "support/act_bytes.h"
 #include "support/temp_dir.h"
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "common/byte_writer.h"
-#include "common/file_io.h"
-#include "convert/converter_bmp.h"
+#include "core/common/byte_writer.h"
+#include "core/common/file_io.h"
+#include "core/convert/converter_bmp.h"
 #include "support/bmp_bytes.h"
 #include "support/temp_dir.h"
 

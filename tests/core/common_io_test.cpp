@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/byte_reader.h"
-#include "common/byte_writer.h"
+#include "core/common/byte_reader.h"
+#include "core/common/byte_writer.h"
 
 using namespace tessaloom;
 

@@ -2,8 +2,8 @@
 
 #include <numeric>
 
-#include "common/file_io.h"
-#include "convert/converter_gif.h"
+#include "core/common/file_io.h"
+#include "core/convert/converter_gif.h"
 #include "support/temp_dir.h"
 
 using namespace tessaloom;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/numbered_names.h"
+#include "core/common/numbered_names.h"
 
 using tessaloom::NumberedFileName;
 

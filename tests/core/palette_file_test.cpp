@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "palette/tool_pal.h"
-#include "sprite/palette.h"
+#include "core/palette/tool_pal.h"
+#include "core/sprite/palette.h"
 #include "support/temp_dir.h"
 
 using namespace tessaloom;

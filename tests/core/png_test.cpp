@@ -3,10 +3,10 @@
 #include <map>
 #include <string>
 
-#include "common/byte_reader.h"
-#include "common/byte_writer.h"
-#include "common/file_io.h"
-#include "convert/converter_png.h"
+#include "core/common/byte_reader.h"
+#include "core/common/byte_writer.h"
+#include "core/common/file_io.h"
+#include "core/convert/converter_png.h"
 #include "support/bmp_bytes.h"
 #include "support/temp_dir.h"
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/file_io.h"
+#include "core/common/file_io.h"
 #include "fuzz/input_checks.h"
 
 using namespace tessaloom;

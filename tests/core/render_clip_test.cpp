@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/clip_drawing.h"
-#include "render/frame_placement.h"
-#include "render/painter.h"
-#include "render/sprite_drawing.h"
+#include "core/render/clip_drawing.h"
+#include "core/render/frame_placement.h"
+#include "core/render/painter.h"
+#include "core/render/sprite_drawing.h"
 #include "support/frame_builder.h"
 
 namespace tessaloom {

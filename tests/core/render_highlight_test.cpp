@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "render/painter.h"
-#include "render/sprite_drawing.h"
+#include "core/render/painter.h"
+#include "core/render/sprite_drawing.h"
 #include "support/frame_builder.h"
 
 namespace tessaloom {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sprite/spr_edit.h"
+#include "core/sprite/spr_edit.h"
 #include "support/frame_builder.h"
 
 using namespace tessaloom;

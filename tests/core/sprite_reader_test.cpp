@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "common/file_io.h"
-#include "sprite/palette.h"
-#include "sprite/spr_reader.h"
+#include "core/common/file_io.h"
+#include "core/sprite/palette.h"
+#include "core/sprite/spr_reader.h"
 #include "support/spr_bytes.h"
 #include "support/temp_dir.h"
 

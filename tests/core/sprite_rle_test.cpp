@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "sprite/rle.h"
+#include "core/sprite/rle.h"
 #include "support/frame_builder.h"
 
 using namespace tessaloom;

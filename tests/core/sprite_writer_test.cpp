@@ -3,10 +3,10 @@
 #include <fstream>
 #include <random>
 
-#include "sprite/palette.h"
-#include "sprite/rle.h"
-#include "sprite/spr_reader.h"
-#include "sprite/spr_writer.h"
+#include "core/sprite/palette.h"
+#include "core/sprite/rle.h"
+#include "core/sprite/spr_reader.h"
+#include "core/sprite/spr_writer.h"
 #include "support/frame_builder.h"
 #include "support/spr_bytes.h"
 #include "support/temp_dir.h"

@@ -17,12 +17,12 @@
 #include <unistd.h>
 #include <vector>
 
-#include "common/file_io.h"
-#include "convert/converter_bmp.h"
-#include "convert/converter_gif.h"
-#include "convert/converter_png.h"
-#include "palette/tool_pal.h"
-#include "sprite/spr_writer.h"
+#include "core/common/file_io.h"
+#include "core/convert/converter_bmp.h"
+#include "core/convert/converter_gif.h"
+#include "core/convert/converter_png.h"
+#include "core/palette/tool_pal.h"
+#include "core/sprite/spr_writer.h"
 #include "support/frame_builder.h"
 #include "support/temp_dir.h"
 

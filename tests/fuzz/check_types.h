@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace tessaloom::fuzz {
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "actions/tool_act.h"
-#include "convert/bmp_layout.h"
-#include "convert/converter_bmp.h"
+#include "core/actions/tool_act.h"
+#include "core/convert/bmp_layout.h"
+#include "core/convert/converter_bmp.h"
 #include "fuzz/check_types.h"
-#include "palette/tool_pal.h"
-#include "sprite/palette.h"
+#include "core/palette/tool_pal.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom::fuzz {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "common/file_io.h"
-#include "convert/converter_bmp.h"
+#include "core/common/file_io.h"
+#include "core/convert/converter_bmp.h"
 #include "fuzz/seed_sets.h"
-#include "palette/tool_pal.h"
-#include "sprite/spr_reader.h"
+#include "core/palette/tool_pal.h"
+#include "core/sprite/spr_reader.h"
 #include "support/act_bytes.h"
 #include "support/bmp_bytes.h"
 

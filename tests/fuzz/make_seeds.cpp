@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "common/file_io.h"
+#include "core/common/file_io.h"
 #include "fuzz/seed_sets.h"
 
 using namespace tessaloom;

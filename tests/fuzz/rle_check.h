@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fuzz/check_types.h"
-#include "sprite/rle.h"
+#include "core/sprite/rle.h"
 
 namespace tessaloom::fuzz {
 

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "fuzz/check_types.h"
-#include "sprite/spr_reader.h"
-#include "sprite/spr_writer.h"
+#include "core/sprite/spr_reader.h"
+#include "core/sprite/spr_writer.h"
 
 namespace tessaloom::fuzz {
 

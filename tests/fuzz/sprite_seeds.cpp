@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "fuzz/seed_sets.h"
-#include "sprite/rle.h"
-#include "sprite/spr_reader.h"
-#include "sprite/spr_writer.h"
+#include "core/sprite/rle.h"
+#include "core/sprite/spr_reader.h"
+#include "core/sprite/spr_writer.h"
 #include "support/frame_builder.h"
 #include "support/spr_bytes.h"
 

@@ -6,7 +6,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-#include "actions/action_tree.h"
+#include "gui/actions/action_tree.h"
 
 namespace tessaloom {
 

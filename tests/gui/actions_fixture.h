@@ -4,7 +4,7 @@
 
 #include <QTreeWidgetItem>
 
-#include "actions/spr_act.h"
+#include "gui/actions/spr_act.h"
 #include "support/act_bytes.h"
 #include "window_fixture.h"
 

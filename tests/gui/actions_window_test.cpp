@@ -10,8 +10,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "actions/action_tree.h"
-#include "app/bar_icons.h"
+#include "gui/actions/action_tree.h"
+#include "gui/app/bar_icons.h"
 #include "actions_fixture.h"
 
 namespace tessaloom {

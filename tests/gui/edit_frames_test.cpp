@@ -4,9 +4,9 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "palette/pal_color.h"
-#include "palette/spr_pal.h"
-#include "render/spr_bg.h"
+#include "gui/palette/pal_color.h"
+#include "gui/palette/spr_pal.h"
+#include "gui/render/spr_bg.h"
 #include "support/bmp_bytes.h"
 #include "window_fixture.h"
 

@@ -6,10 +6,10 @@
 #include <QImageReader>
 #include <QTimer>
 
-#include "common/file_io.h"
-#include "convert/converter_bmp.h"
-#include "convert/converter_gif.h"
-#include "convert/converter_png.h"
+#include "core/common/file_io.h"
+#include "core/convert/converter_bmp.h"
+#include "core/convert/converter_gif.h"
+#include "core/convert/converter_png.h"
 #include "window_fixture.h"
 
 namespace tessaloom {

@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QToolBar>
 
-#include "app/status_texts.h"
-#include "palette/pal_color.h"
-#include "palette/spr_pal.h"
-#include "render/spr_bg.h"
+#include "gui/app/status_texts.h"
+#include "gui/palette/pal_color.h"
+#include "gui/palette/spr_pal.h"
+#include "gui/render/spr_bg.h"
 #include "support/spr_bytes.h"
 #include "window_fixture.h"
 

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "palette/pal_color.h"
-#include "palette/spr_pal.h"
+#include "gui/palette/pal_color.h"
+#include "gui/palette/spr_pal.h"
 #include "window_fixture.h"
 
 namespace tessaloom {

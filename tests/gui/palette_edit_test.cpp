@@ -6,10 +6,10 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "convert/converter_bmp.h"
-#include "palette/tool_pal.h"
+#include "core/convert/converter_bmp.h"
+#include "core/palette/tool_pal.h"
 #include "palette_edit_test_support.h"
-#include "sprite/spr_reader.h"
+#include "core/sprite/spr_reader.h"
 #include "support/bmp_bytes.h"
 
 namespace tessaloom {

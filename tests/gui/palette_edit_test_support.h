@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QTest>
 
-#include "palette/pal_color.h"
-#include "palette/spr_pal.h"
+#include "gui/palette/pal_color.h"
+#include "gui/palette/spr_pal.h"
 #include "window_fixture.h"
 
 namespace tessaloom {

@@ -2,8 +2,8 @@
 // (their bytes are the core's own tests' business), round trips, refusals and
 // failures, and Reload Palette.
 
-#include "common/file_io.h"
-#include "palette/tool_pal.h"
+#include "core/common/file_io.h"
+#include "core/palette/tool_pal.h"
 #include "palette_edit_test_support.h"
 
 namespace tessaloom {

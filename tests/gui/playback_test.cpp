@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "actions_fixture.h"
-#include "render/playback.h"
+#include "gui/render/playback.h"
 
 namespace tessaloom {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-#include "render/spr_bg.h"
+#include "gui/render/spr_bg.h"
 #include "window_fixture.h"
 
 namespace tessaloom {

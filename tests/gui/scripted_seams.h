@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/dialog.h"
-#include "app/messages.h"
+#include "gui/app/dialog.h"
+#include "gui/app/messages.h"
 
 namespace tessaloom {
 

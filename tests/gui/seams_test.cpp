@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/dialog.h"
-#include "app/messages.h"
+#include "gui/app/dialog.h"
+#include "gui/app/messages.h"
 
 namespace tessaloom {
 namespace {

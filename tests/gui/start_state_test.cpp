@@ -6,8 +6,8 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "render/spr_bg.h"
-#include "render/view_settings.h"
+#include "gui/render/spr_bg.h"
+#include "core/render/view_settings.h"
 #include "window_fixture.h"
 
 namespace tessaloom {

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QLabel>
 
-#include "render/spr_bg.h"
+#include "gui/render/spr_bg.h"
 #include "window_fixture.h"
 
 namespace tessaloom {

@@ -9,8 +9,8 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "render/spr_bg.h"
-#include "sprite/spr_writer.h"
+#include "gui/render/spr_bg.h"
+#include "core/sprite/spr_writer.h"
 #include "support/frame_builder.h"
 
 namespace tessaloom {

@@ -11,12 +11,12 @@
 #include <memory>
 #include <span>
 
-#include "app/session.h"
-#include "app/spr.h"
-#include "render/image.h"
+#include "gui/app/session.h"
+#include "gui/app/spr.h"
+#include "core/common/image.h"
 #include "scripted_seams.h"
-#include "render/view_settings.h"
-#include "sprite/spr_document.h"
+#include "core/render/view_settings.h"
+#include "core/sprite/spr_document.h"
 #include "support/frame_builder.h"
 #include "support/temp_dir.h"
 

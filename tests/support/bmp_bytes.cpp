@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/byte_writer.h"
+#include "core/common/byte_writer.h"
 
 namespace tessaloom {
 namespace {

@@ -6,9 +6,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "render/image.h"
-#include "sprite/palette.h"
-#include "sprite/spr_document.h"
+#include "core/common/image.h"
+#include "core/sprite/palette.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom {
 

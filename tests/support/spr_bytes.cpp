@@ -1,6 +1,6 @@
 #include "support/spr_bytes.h"
 
-#include "sprite/spr_document.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom {
 

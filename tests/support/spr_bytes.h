@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/byte_writer.h"
+#include "core/common/byte_writer.h"
 
 namespace tessaloom {
 

@@ -1,4 +1,4 @@
-#include "actions/tool_act.h"
+#include "core/actions/tool_act.h"
 
 #include <algorithm>
 #include <bit>
@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "common/byte_reader.h"
-#include "common/file_io.h"
+#include "core/common/byte_reader.h"
+#include "core/common/file_io.h"
 
 namespace tessaloom::Tool_Act {
 namespace {

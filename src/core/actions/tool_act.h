@@ -25,8 +25,8 @@
 #include <filesystem>
 #include <span>
 
-#include "actions/act_data.h"
-#include "common/result.h"
+#include "core/actions/act_data.h"
+#include "core/common/result.h"
 
 namespace tessaloom::Tool_Act {
 

@@ -1,4 +1,4 @@
-#include "common/file_io.h"
+#include "core/common/file_io.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -11,7 +11,7 @@
 #include <sys/types.h>
 #include <vector>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace tessaloom {
 

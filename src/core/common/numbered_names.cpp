@@ -1,4 +1,4 @@
-#include "common/numbered_names.h"
+#include "core/common/numbered_names.h"
 
 namespace tessaloom {
 

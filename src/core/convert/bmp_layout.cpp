@@ -1,9 +1,9 @@
-#include "convert/bmp_layout.h"
+#include "core/convert/bmp_layout.h"
 
 #include <algorithm>
 
-#include "common/byte_reader.h"
-#include "sprite/spr_document.h"
+#include "core/common/byte_reader.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::Converter_Bmp {
 namespace {

@@ -17,7 +17,7 @@
 #include <span>
 #include <string>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace tessaloom::Converter_Bmp {
 

@@ -1,11 +1,11 @@
-#include "convert/converter_bmp.h"
+#include "core/convert/converter_bmp.h"
 
 #include <algorithm>
 
-#include "common/byte_writer.h"
-#include "common/file_io.h"
-#include "convert/bmp_layout.h"
-#include "sprite/palette.h"
+#include "core/common/byte_writer.h"
+#include "core/common/file_io.h"
+#include "core/convert/bmp_layout.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom::Converter_Bmp {
 namespace {

@@ -14,8 +14,8 @@
 #include <span>
 #include <vector>
 
-#include "common/result.h"
-#include "sprite/spr_document.h"
+#include "core/common/result.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::Converter_Bmp {
 

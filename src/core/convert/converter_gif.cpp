@@ -1,13 +1,13 @@
-#include "convert/converter_gif.h"
+#include "core/convert/converter_gif.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "common/byte_writer.h"
-#include "common/file_io.h"
-#include "convert/gif_lzw.h"
-#include "sprite/palette.h"
+#include "core/common/byte_writer.h"
+#include "core/common/file_io.h"
+#include "core/convert/gif_lzw.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom::Converter_Gif {
 namespace {

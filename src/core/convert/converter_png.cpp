@@ -1,11 +1,11 @@
-#include "convert/converter_png.h"
+#include "core/convert/converter_png.h"
 
 #include <algorithm>
 #include <array>
 
-#include "common/file_io.h"
-#include "convert/png_codec.h"
-#include "sprite/palette.h"
+#include "core/common/file_io.h"
+#include "core/convert/png_codec.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom::Converter_Png {
 namespace {

@@ -11,9 +11,9 @@
 #include <span>
 #include <vector>
 
-#include "common/result.h"
-#include "render/image.h"
-#include "sprite/spr_document.h"
+#include "core/common/result.h"
+#include "core/common/image.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::Converter_Png {
 

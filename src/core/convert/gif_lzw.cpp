@@ -1,4 +1,4 @@
-#include "convert/gif_lzw.h"
+#include "core/convert/gif_lzw.h"
 
 #include <algorithm>
 

@@ -15,7 +15,7 @@
 #include <span>
 #include <vector>
 
-#include "common/byte_writer.h"
+#include "core/common/byte_writer.h"
 
 namespace tessaloom::Converter_Gif {
 

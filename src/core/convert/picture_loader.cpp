@@ -1,13 +1,13 @@
 // Background pictures: PNG through libpng, BMP through the bitmap layout reader.
-#include "convert/converter_png.h"
+#include "core/convert/converter_png.h"
 
 #include <algorithm>
 #include <array>
 
-#include "common/file_io.h"
-#include "convert/bmp_layout.h"
-#include "convert/converter_bmp.h"
-#include "convert/png_codec.h"
+#include "core/common/file_io.h"
+#include "core/convert/bmp_layout.h"
+#include "core/convert/converter_bmp.h"
+#include "core/convert/png_codec.h"
 
 namespace tessaloom::Converter_Png {
 namespace {

@@ -12,7 +12,7 @@
 #include <span>
 #include <vector>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace tessaloom::Converter_Png {
 

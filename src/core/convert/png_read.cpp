@@ -1,6 +1,6 @@
 // Reading any PNG as 8-bit blue, green, red, alpha through libpng's transformations.
-#include "convert/png_codec.h"
-#include "convert/png_errors.h"
+#include "core/convert/png_codec.h"
+#include "core/convert/png_errors.h"
 
 #include <png.h>
 

@@ -1,5 +1,5 @@
-#include "convert/png_codec.h"
-#include "convert/png_errors.h"
+#include "core/convert/png_codec.h"
+#include "core/convert/png_errors.h"
 
 #include <png.h>
 

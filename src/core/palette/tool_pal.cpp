@@ -1,10 +1,10 @@
-#include "palette/tool_pal.h"
+#include "core/palette/tool_pal.h"
 
 #include <string>
 
-#include "common/byte_writer.h"
-#include "common/file_io.h"
-#include "sprite/palette.h"
+#include "core/common/byte_writer.h"
+#include "core/common/file_io.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom::Tool_Pal {
 namespace {

@@ -17,7 +17,7 @@
 #include <span>
 #include <vector>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace tessaloom::Tool_Pal {
 

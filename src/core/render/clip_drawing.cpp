@@ -1,4 +1,4 @@
-#include "render/clip_drawing.h"
+#include "core/render/clip_drawing.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "render/frame_placement.h"
-#include "render/painter.h"
+#include "core/render/frame_placement.h"
+#include "core/render/painter.h"
 
 namespace tessaloom::Painter {
 namespace {

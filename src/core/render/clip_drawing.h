@@ -2,11 +2,11 @@
 // Drawing one clip of an action: its layers, each a sprite frame at an offset,
 // stacked in order over one cleared canvas.
 
-#include "actions/act_data.h"
-#include "common/result.h"
-#include "render/image.h"
-#include "render/view_settings.h"
-#include "sprite/spr_document.h"
+#include "core/actions/act_data.h"
+#include "core/common/result.h"
+#include "core/common/image.h"
+#include "core/render/view_settings.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::Painter {
 

@@ -1,4 +1,4 @@
-#include "render/frame_placement.h"
+#include "core/render/frame_placement.h"
 
 #include <algorithm>
 #include <cstdint>

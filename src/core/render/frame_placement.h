@@ -2,7 +2,7 @@
 // Where a frame lands on the canvas: centred on the client area, 20 pixels above
 // its middle, scaled by ZoomStep / 3 and shifted by offsets in canvas pixels.
 
-#include "render/view_settings.h"
+#include "core/render/view_settings.h"
 
 namespace tessaloom {
 

@@ -1,4 +1,4 @@
-#include "render/frame_rows.h"
+#include "core/render/frame_rows.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "render/image.h"
-#include "render/painter.h"
+#include "core/common/image.h"
+#include "core/render/painter.h"
 
 namespace tessaloom::Painter {
 

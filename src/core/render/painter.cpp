@@ -1,12 +1,12 @@
-#include "render/painter.h"
+#include "core/render/painter.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <utility>
 #include <vector>
 
-#include "render/frame_rows.h"
-#include "sprite/palette.h"
+#include "core/render/frame_rows.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom::Painter {
 namespace {

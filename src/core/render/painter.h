@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <span>
 
-#include "render/frame_placement.h"
-#include "render/image.h"
-#include "render/view_settings.h"
-#include "sprite/spr_document.h"
+#include "core/render/frame_placement.h"
+#include "core/common/image.h"
+#include "core/render/view_settings.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::Painter {
 

@@ -1,10 +1,10 @@
-#include "render/sprite_drawing.h"
+#include "core/render/sprite_drawing.h"
 
 #include <cstddef>
 #include <span>
 
-#include "render/frame_placement.h"
-#include "render/painter.h"
+#include "core/render/frame_placement.h"
+#include "core/render/painter.h"
 
 namespace tessaloom {
 namespace {

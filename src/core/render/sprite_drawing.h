@@ -2,9 +2,9 @@
 // Drawing one sprite frame: centred on the client area, zoomed, with or without the
 // key colour left out. Drawing reads the document and never changes it.
 
-#include "render/image.h"
-#include "render/view_settings.h"
-#include "sprite/spr_document.h"
+#include "core/common/image.h"
+#include "core/render/view_settings.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom {
 namespace Tool_Spr {

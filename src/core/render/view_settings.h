@@ -2,8 +2,8 @@
 // What the view adds to the document when a frame or a clip is drawn: zoom,
 // transparency, the canvas background and the area the drawing is centred on.
 
-#include "render/image.h"
-#include "sprite/palette.h"
+#include "core/common/image.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom {
 

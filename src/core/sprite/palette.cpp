@@ -1,4 +1,4 @@
-#include "sprite/palette.h"
+#include "core/sprite/palette.h"
 
 #include <algorithm>
 

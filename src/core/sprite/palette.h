@@ -1,6 +1,5 @@
 #pragma once
-// Palette entries in memory and in files, and the colour values passed between the
-// windows and the drawing code.
+// Palette entries in memory and in files.
 //
 // In memory an entry is blue, green, red, 0; in sprite and palette files it is red,
 // green, blue, x. A palette shorter than 256 entries reads as black past its end.
@@ -10,19 +9,10 @@
 #include <span>
 #include <vector>
 
-#include "sprite/spr_document.h"
+#include "core/common/color.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom {
-
-// A colour value: red in bits 0 to 7, green in bits 8 to 15, blue in bits 16 to 23.
-using Color = std::uint32_t;
-
-constexpr Color MakeColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  return Color{red} | (Color{green} << 8) | (Color{blue} << 16);
-}
-constexpr std::uint8_t RedOf(Color color) { return static_cast<std::uint8_t>(color); }
-constexpr std::uint8_t GreenOf(Color color) { return static_cast<std::uint8_t>(color >> 8); }
-constexpr std::uint8_t BlueOf(Color color) { return static_cast<std::uint8_t>(color >> 16); }
 
 namespace Tool_Spr {
 

@@ -1,4 +1,4 @@
-#include "sprite/rle.h"
+#include "core/sprite/rle.h"
 
 #include <algorithm>
 #include <cstring>

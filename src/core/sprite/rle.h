@@ -15,7 +15,7 @@
 #include <span>
 #include <vector>
 
-#include "sprite/spr_document.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::Tool_Spr {
 

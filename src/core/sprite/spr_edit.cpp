@@ -1,4 +1,4 @@
-#include "sprite/spr_edit.h"
+#include "core/sprite/spr_edit.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // Changes to a sprite's frame list, shared by the main window and the command-line
 // tool. Each keeps Header.FrameCount equal to the number of Frames.
 
-#include "common/result.h"
-#include "sprite/spr_document.h"
+#include "core/common/result.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::Tool_Spr {
 

@@ -1,14 +1,14 @@
-#include "sprite/spr_reader.h"
+#include "core/sprite/spr_reader.h"
 
 #include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "common/byte_reader.h"
-#include "common/file_io.h"
-#include "sprite/palette.h"
-#include "sprite/rle.h"
+#include "core/common/byte_reader.h"
+#include "core/common/file_io.h"
+#include "core/sprite/palette.h"
+#include "core/sprite/rle.h"
 
 namespace tessaloom::Tool_Spr {
 namespace {

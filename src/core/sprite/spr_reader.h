@@ -21,8 +21,8 @@
 #include <optional>
 #include <span>
 
-#include "common/result.h"
-#include "sprite/spr_document.h"
+#include "core/common/result.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::Tool_Spr {
 

@@ -1,11 +1,11 @@
-#include "sprite/spr_writer.h"
+#include "core/sprite/spr_writer.h"
 
 #include <string>
 
-#include "common/byte_writer.h"
-#include "common/file_io.h"
-#include "sprite/palette.h"
-#include "sprite/rle.h"
+#include "core/common/byte_writer.h"
+#include "core/common/file_io.h"
+#include "core/sprite/palette.h"
+#include "core/sprite/rle.h"
 
 namespace tessaloom::Tool_Spr {
 namespace {

@@ -15,8 +15,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "common/result.h"
-#include "sprite/spr_document.h"
+#include "core/common/result.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::Tool_Spr {
 

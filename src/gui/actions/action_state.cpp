@@ -1,4 +1,4 @@
-#include "actions/action_state.h"
+#include "gui/actions/action_state.h"
 
 #include <utility>
 

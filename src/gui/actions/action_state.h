@@ -8,7 +8,7 @@
 #include <QObject>
 #include <optional>
 
-#include "actions/act_data.h"
+#include "core/actions/act_data.h"
 
 namespace tessaloom {
 

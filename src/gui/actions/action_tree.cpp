@@ -1,8 +1,8 @@
-#include "actions/action_tree.h"
+#include "gui/actions/action_tree.h"
 
 #include <QTreeWidget>
 
-#include "app/bar_icons.h"
+#include "gui/app/bar_icons.h"
 
 namespace tessaloom {
 namespace {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QtCore/qnamespace.h>
 
-#include "actions/act_data.h"
+#include "core/actions/act_data.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;

@@ -1,4 +1,4 @@
-#include "actions/frame_value.h"
+#include "gui/actions/frame_value.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>

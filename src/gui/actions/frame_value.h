@@ -4,7 +4,7 @@
 // Each row keeps its label as its key and the key of its value ("PosXValue") in the
 // value column.
 
-#include "actions/act_data.h"
+#include "core/actions/act_data.h"
 
 class QTreeWidget;
 

@@ -1,12 +1,12 @@
-#include "actions/import_act.h"
+#include "gui/actions/import_act.h"
 
 #include <utility>
 
-#include "actions/action_state.h"
-#include "actions/tool_act.h"
-#include "app/dialog.h"
-#include "app/fs_path.h"
-#include "app/messages.h"
+#include "gui/actions/action_state.h"
+#include "core/actions/tool_act.h"
+#include "gui/app/dialog.h"
+#include "gui/app/fs_path.h"
+#include "gui/app/messages.h"
 
 namespace tessaloom {
 

@@ -1,4 +1,4 @@
-#include "actions/spr_act.h"
+#include "gui/actions/spr_act.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -8,11 +8,11 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "actions/action_state.h"
-#include "actions/action_tree.h"
-#include "actions/frame_value.h"
-#include "app/bar_icons.h"
-#include "app/status_panel.h"
+#include "gui/actions/action_state.h"
+#include "gui/actions/action_tree.h"
+#include "gui/actions/frame_value.h"
+#include "gui/app/bar_icons.h"
+#include "gui/app/status_panel.h"
 
 namespace tessaloom {
 namespace {

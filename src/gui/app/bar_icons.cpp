@@ -1,4 +1,4 @@
-#include "app/bar_icons.h"
+#include "gui/app/bar_icons.h"
 
 #include <QApplication>
 #include <QPainter>

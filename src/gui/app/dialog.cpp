@@ -1,4 +1,4 @@
-#include "app/dialog.h"
+#include "gui/app/dialog.h"
 
 #include <algorithm>
 

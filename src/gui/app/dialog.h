@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "sprite/palette.h"
+#include "core/sprite/palette.h"
 
 class QWidget;
 

@@ -1,15 +1,15 @@
-#include "app/export_commands.h"
+#include "gui/app/export_commands.h"
 
 #include <QCoreApplication>
 
-#include "app/dialog.h"
-#include "app/fs_path.h"
-#include "app/messages.h"
-#include "app/session.h"
-#include "common/numbered_names.h"
-#include "convert/converter_bmp.h"
-#include "convert/converter_gif.h"
-#include "convert/converter_png.h"
+#include "gui/app/dialog.h"
+#include "gui/app/fs_path.h"
+#include "gui/app/messages.h"
+#include "gui/app/session.h"
+#include "core/common/numbered_names.h"
+#include "core/convert/converter_bmp.h"
+#include "core/convert/converter_gif.h"
+#include "core/convert/converter_png.h"
 
 namespace tessaloom {
 namespace {

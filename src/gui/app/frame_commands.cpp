@@ -1,13 +1,13 @@
-#include "app/frame_commands.h"
+#include "gui/app/frame_commands.h"
 
-#include "app/dialog.h"
-#include "app/fs_path.h"
-#include "app/messages.h"
-#include "app/session.h"
-#include "app/spr_operations.h"
-#include "app/status_texts.h"
-#include "convert/converter_bmp.h"
-#include "palette/palette_undo.h"
+#include "gui/app/dialog.h"
+#include "gui/app/fs_path.h"
+#include "gui/app/messages.h"
+#include "gui/app/session.h"
+#include "gui/app/spr_operations.h"
+#include "gui/app/status_texts.h"
+#include "core/convert/converter_bmp.h"
+#include "gui/palette/palette_undo.h"
 
 namespace tessaloom {
 namespace {

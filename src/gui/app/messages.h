@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace tessaloom {
 

@@ -1,11 +1,11 @@
-#include "app/open_commands.h"
+#include "gui/app/open_commands.h"
 
-#include "app/dialog.h"
-#include "app/fs_path.h"
-#include "app/messages.h"
-#include "app/session.h"
-#include "app/spr_operations.h"
-#include "sprite/spr_reader.h"
+#include "gui/app/dialog.h"
+#include "gui/app/fs_path.h"
+#include "gui/app/messages.h"
+#include "gui/app/session.h"
+#include "gui/app/spr_operations.h"
+#include "core/sprite/spr_reader.h"
 
 namespace tessaloom {
 

@@ -1,11 +1,11 @@
-#include "app/palette_commands.h"
+#include "gui/app/palette_commands.h"
 
-#include "app/dialog.h"
-#include "app/fs_path.h"
-#include "app/messages.h"
-#include "app/session.h"
-#include "app/spr_operations.h"
-#include "palette/tool_pal.h"
+#include "gui/app/dialog.h"
+#include "gui/app/fs_path.h"
+#include "gui/app/messages.h"
+#include "gui/app/session.h"
+#include "gui/app/spr_operations.h"
+#include "core/palette/tool_pal.h"
 
 namespace tessaloom {
 namespace {

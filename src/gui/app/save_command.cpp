@@ -1,10 +1,10 @@
-#include "app/save_command.h"
+#include "gui/app/save_command.h"
 
-#include "app/dialog.h"
-#include "app/fs_path.h"
-#include "app/messages.h"
-#include "app/session.h"
-#include "sprite/spr_writer.h"
+#include "gui/app/dialog.h"
+#include "gui/app/fs_path.h"
+#include "gui/app/messages.h"
+#include "gui/app/session.h"
+#include "core/sprite/spr_writer.h"
 
 namespace tessaloom {
 

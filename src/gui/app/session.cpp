@@ -1,9 +1,9 @@
-#include "app/session.h"
+#include "gui/app/session.h"
 
 #include <utility>
 
-#include "app/status_texts.h"
-#include "sprite/spr_edit.h"
+#include "gui/app/status_texts.h"
+#include "core/sprite/spr_edit.h"
 
 namespace tessaloom {
 

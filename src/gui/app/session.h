@@ -8,13 +8,13 @@
 #include <QString>
 #include <optional>
 
-#include "actions/action_state.h"
-#include "app/recent_files.h"
-#include "common/result.h"
-#include "render/image.h"
-#include "render/playback.h"
-#include "render/view_settings.h"
-#include "sprite/spr_document.h"
+#include "gui/actions/action_state.h"
+#include "gui/app/recent_files.h"
+#include "core/common/result.h"
+#include "core/common/image.h"
+#include "gui/render/playback.h"
+#include "core/render/view_settings.h"
+#include "core/sprite/spr_document.h"
 
 class QSettings;
 

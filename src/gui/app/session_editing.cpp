@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/session.h"
-#include "sprite/spr_edit.h"
+#include "gui/app/session.h"
+#include "core/sprite/spr_edit.h"
 
 namespace tessaloom {
 namespace {

@@ -1,18 +1,18 @@
-#include "app/spr.h"
+#include "gui/app/spr.h"
 
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "app/bar_icons.h"
-#include "app/messages.h"
-#include "app/session.h"
-#include "app/status_panel.h"
-#include "palette/spr_pal.h"
-#include "render/painter.h"
-#include "render/spr_bg.h"
-#include "render/sprite_drawing.h"
+#include "gui/app/bar_icons.h"
+#include "gui/app/messages.h"
+#include "gui/app/session.h"
+#include "gui/app/status_panel.h"
+#include "gui/palette/spr_pal.h"
+#include "core/render/painter.h"
+#include "gui/render/spr_bg.h"
+#include "core/render/sprite_drawing.h"
 
 namespace tessaloom {
 namespace {

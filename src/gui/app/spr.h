@@ -7,15 +7,15 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "app/open_commands.h"
-#include "app/save_command.h"
-#include "app/spr_editing.h"
-#include "app/spr_menus.h"
-#include "app/spr_operations.h"
-#include "app/spr_toolbars.h"
-#include "app/view_commands.h"
-#include "common/result.h"
-#include "render/transport_commands.h"
+#include "gui/app/open_commands.h"
+#include "gui/app/save_command.h"
+#include "gui/app/spr_editing.h"
+#include "gui/app/spr_menus.h"
+#include "gui/app/spr_operations.h"
+#include "gui/app/spr_toolbars.h"
+#include "gui/app/view_commands.h"
+#include "core/common/result.h"
+#include "gui/render/transport_commands.h"
 
 namespace tessaloom {
 

@@ -4,13 +4,13 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "actions/import_act.h"
-#include "actions/spr_act.h"
-#include "app/messages.h"
-#include "app/session.h"
-#include "app/spr.h"
-#include "render/clip_drawing.h"
-#include "render/spr_bg.h"
+#include "gui/actions/import_act.h"
+#include "gui/actions/spr_act.h"
+#include "gui/app/messages.h"
+#include "gui/app/session.h"
+#include "gui/app/spr.h"
+#include "core/render/clip_drawing.h"
+#include "gui/render/spr_bg.h"
 
 namespace tessaloom {
 

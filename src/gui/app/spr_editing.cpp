@@ -1,10 +1,10 @@
-#include "app/spr_editing.h"
+#include "gui/app/spr_editing.h"
 
 #include <QAction>
 #include <QObject>
 
-#include "app/session.h"
-#include "palette/spr_pal.h"
+#include "gui/app/session.h"
+#include "gui/palette/spr_pal.h"
 
 namespace tessaloom {
 namespace {

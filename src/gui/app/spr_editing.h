@@ -4,13 +4,13 @@
 // the toolbar buttons and each palette window the main window creates. The palette
 // undo history lives here, so it outlives the palette window.
 
-#include "app/export_commands.h"
-#include "app/frame_commands.h"
-#include "app/palette_commands.h"
-#include "app/spr_menus.h"
-#include "app/spr_toolbars.h"
-#include "palette/palette_editor.h"
-#include "palette/palette_undo.h"
+#include "gui/app/export_commands.h"
+#include "gui/app/frame_commands.h"
+#include "gui/app/palette_commands.h"
+#include "gui/app/spr_menus.h"
+#include "gui/app/spr_toolbars.h"
+#include "gui/palette/palette_editor.h"
+#include "gui/palette/palette_undo.h"
 
 class QObject;
 

@@ -1,4 +1,4 @@
-#include "app/spr_menus.h"
+#include "gui/app/spr_menus.h"
 
 #include <QAction>
 #include <QKeySequence>

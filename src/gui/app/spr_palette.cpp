@@ -1,10 +1,10 @@
 // The main window's side of the palette window: creating it, filling its cells,
 // showing and hiding it.
 
-#include "app/messages.h"
-#include "app/session.h"
-#include "app/spr.h"
-#include "palette/spr_pal.h"
+#include "gui/app/messages.h"
+#include "gui/app/session.h"
+#include "gui/app/spr.h"
+#include "gui/palette/spr_pal.h"
 
 namespace tessaloom {
 

@@ -3,9 +3,9 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "app/session.h"
-#include "app/spr.h"
-#include "render/spr_bg.h"
+#include "gui/app/session.h"
+#include "gui/app/spr.h"
+#include "gui/render/spr_bg.h"
 
 namespace tessaloom {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/spr_toolbars.h"
+#include "gui/app/spr_toolbars.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -6,7 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/bar_icons.h"
+#include "gui/app/bar_icons.h"
 
 namespace tessaloom {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/status_panel.h"
+#include "gui/app/status_panel.h"
 
 namespace tessaloom {
 

@@ -1,4 +1,4 @@
-#include "app/status_texts.h"
+#include "gui/app/status_texts.h"
 
 namespace tessaloom {
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "sprite/palette.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom {
 

@@ -1,12 +1,12 @@
-#include "app/view_commands.h"
+#include "gui/app/view_commands.h"
 
 #include <QImage>
 #include <cstring>
 
-#include "app/dialog.h"
-#include "app/messages.h"
-#include "app/session.h"
-#include "app/spr_operations.h"
+#include "gui/app/dialog.h"
+#include "gui/app/messages.h"
+#include "gui/app/session.h"
+#include "gui/app/spr_operations.h"
 
 namespace tessaloom {
 namespace {

@@ -1,9 +1,9 @@
-#include "palette/pal_color.h"
+#include "gui/palette/pal_color.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "render/view_settings.h"
+#include "core/render/view_settings.h"
 
 namespace tessaloom {
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "sprite/palette.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom {
 

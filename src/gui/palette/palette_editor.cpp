@@ -1,13 +1,13 @@
-#include "palette/palette_editor.h"
+#include "gui/palette/palette_editor.h"
 
 #include <QAction>
 
-#include "app/dialog.h"
-#include "app/session.h"
-#include "app/spr_operations.h"
-#include "palette/pal_color.h"
-#include "palette/palette_undo.h"
-#include "palette/spr_pal.h"
+#include "gui/app/dialog.h"
+#include "gui/app/session.h"
+#include "gui/app/spr_operations.h"
+#include "gui/palette/pal_color.h"
+#include "gui/palette/palette_undo.h"
+#include "gui/palette/spr_pal.h"
 
 namespace tessaloom {
 namespace {

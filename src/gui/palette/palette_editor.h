@@ -7,7 +7,7 @@
 
 #include <QPointer>
 
-#include "sprite/palette.h"
+#include "core/sprite/palette.h"
 
 class QAction;
 

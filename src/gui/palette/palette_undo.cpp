@@ -1,4 +1,4 @@
-#include "palette/palette_undo.h"
+#include "gui/palette/palette_undo.h"
 
 #include <algorithm>
 

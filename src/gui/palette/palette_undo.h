@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "sprite/palette.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom {
 

@@ -1,4 +1,4 @@
-#include "palette/spr_pal.h"
+#include "gui/palette/spr_pal.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,11 +9,11 @@
 #include <QToolBar>
 #include <algorithm>
 
-#include "app/bar_icons.h"
-#include "app/status_panel.h"
-#include "app/status_texts.h"
-#include "palette/pal_color.h"
-#include "sprite/palette.h"
+#include "gui/app/bar_icons.h"
+#include "gui/app/status_panel.h"
+#include "gui/app/status_texts.h"
+#include "gui/palette/pal_color.h"
+#include "core/sprite/palette.h"
 
 namespace tessaloom {
 namespace {

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <span>
 
-#include "sprite/spr_document.h"
+#include "core/sprite/spr_document.h"
 
 class QAction;
 class QFrame;

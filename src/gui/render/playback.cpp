@@ -1,6 +1,6 @@
-#include "render/playback.h"
+#include "gui/render/playback.h"
 
-#include "app/status_texts.h"
+#include "gui/app/status_texts.h"
 
 namespace tessaloom {
 

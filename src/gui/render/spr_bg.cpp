@@ -1,4 +1,4 @@
-#include "render/spr_bg.h"
+#include "gui/render/spr_bg.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

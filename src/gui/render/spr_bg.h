@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "render/image.h"
+#include "core/common/image.h"
 
 class QLabel;
 

@@ -1,11 +1,11 @@
-#include "render/transport_commands.h"
+#include "gui/render/transport_commands.h"
 
 #include <utility>
 
-#include "actions/action_state.h"
-#include "app/session.h"
-#include "app/spr_operations.h"
-#include "render/playback.h"
+#include "gui/actions/action_state.h"
+#include "gui/app/session.h"
+#include "gui/app/spr_operations.h"
+#include "gui/render/playback.h"
 
 namespace tessaloom {
 namespace {

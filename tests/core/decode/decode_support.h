@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-#include "sprite/spr_document.h"
+#include "core/sprite/spr_document.h"
 
 namespace tessaloom::decode {
 

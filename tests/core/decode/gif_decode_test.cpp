@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "convert/converter_gif.h"
+#include "core/convert/converter_gif.h"
 #include "core/decode/decode_support.h"
 
 using namespace tessaloom;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "convert/converter_png.h"
+#include "core/convert/converter_png.h"
 #include "core/decode/decode_support.h"
 
 using namespace tessaloom;

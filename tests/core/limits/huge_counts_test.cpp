@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "actions/tool_act.h"
+#include "core/actions/tool_act.h"
 #include "allocation_probe.h"
-#include "convert/converter_bmp.h"
-#include "palette/tool_pal.h"
-#include "sprite/rle.h"
-#include "sprite/spr_reader.h"
-#include "sprite/spr_writer.h"
+#include "core/convert/converter_bmp.h"
+#include "core/palette/tool_pal.h"
+#include "core/sprite/rle.h"
+#include "core/sprite/spr_reader.h"
+#include "core/sprite/spr_writer.h"
 #include "support/act_bytes.h"
 #include "support/bmp_bytes.h"
 #include "support/spr_bytes.h"

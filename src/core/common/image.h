@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sprite/palette.h"
+#include "core/common/color.h"
 
 namespace tessaloom {
 
