@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "gui/app/dialog.h"
-#include "gui/app/messages.h"
+#include "gui/state/dialog.h"
+#include "gui/state/messages.h"
 
 namespace tessaloom {
 
