@@ -80,10 +80,6 @@ void WindowTest::Restart() {
   QApplication::processEvents();
 }
 
-QString WindowTest::PathOf(const QString& name) const {
-  return QString::fromStdString((m_dir.Path() / name.toStdString()).string());
-}
-
 QString WindowTest::WriteBytes(const QString& name, std::span<const std::uint8_t> bytes) {
   QFile file(PathOf(name));
   EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -105,24 +101,24 @@ QString WindowTest::WriteBitmap(const QString& name, const std::vector<std::vect
   return WriteBytes(name, BuildBmp(fields));
 }
 
-std::vector<std::uint8_t> WindowTest::ReadBytes(const QString& path) const {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.readAll();
-  return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
-}
-
 QAction* WindowTest::Action(const char* name) const {
   auto* action = m_window->findChild<QAction*>(QString::fromLatin1(name));
   EXPECT_NE(action, nullptr) << name;
   return action;
 }
 
-QMenu* WindowTest::Menu(const char* name) const { return m_window->findChild<QMenu*>(QString::fromLatin1(name)); }
-
-void WindowTest::Answer(const char* name, const QString& path, int filterIndex) {
-  m_dialog.AnswerFile(path, filterIndex);
-  Trigger(name);
+QStringList WindowTest::Enabled(const QStringList& names) const {
+  QStringList enabled;
+  for (const QString& name : names) {
+    const QObject* object = m_window->findChild<QObject*>(name);
+    const auto* menu = qobject_cast<const QMenu*>(object);
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    const auto* action = qobject_cast<const QAction*>(object);
+    if ((menu && menu->menuAction()->isEnabled()) || (!menu && widget && widget->isEnabled()) ||
+        (action && action->isEnabled()))
+      enabled << name;
+  }
+  return enabled;
 }
 
 void WindowTest::Drop(const QStringList& paths) {
@@ -148,12 +144,6 @@ std::vector<QString> WindowTest::RecentCaptions() const {
   return captions;
 }
 
-int WindowTest::CanvasCount(Color color) const {
-  return static_cast<int>(std::count(CanvasImage().Pixels.begin(), CanvasImage().Pixels.end(), ToArgb(color)));
-}
-
-PixelRect WindowTest::DrawnArea() const { return BoundsOfPixelsOtherThan(CanvasImage(), ToArgb(kCanvasColor)); }
-
 ::testing::AssertionResult WindowTest::LastMessage(std::size_t count, const QString& title, const QString& text) const {
   const std::vector<Message>& shown = m_messages.Shown();
   if (shown.size() != count) return ::testing::AssertionFailure() << shown.size() << " messages, expected " << count;
@@ -175,12 +165,6 @@ void WindowTest::DoubleClick(int index) {
   QTest::mouseClick(&Cell(index), Qt::LeftButton);
   QTest::mouseDClick(&Cell(index), Qt::LeftButton);
 }
-
-Color WindowTest::Entry(int index) const {
-  return Tool_Spr::PaletteColor(Sprite().Header.Palette, static_cast<std::uint8_t>(index));
-}
-
-void WindowTest::Import(const ActFileFields& file) { Answer("ImportAct", WriteBytes("file.act", BuildActFile(file))); }
 
 ActionsWindow& WindowTest::Actions() const {
   if (!m_window->Actions()) throw std::logic_error("the actions window does not exist");
@@ -215,10 +199,6 @@ QString WindowTest::Row(const char* label) const {
   const QList<QTreeWidgetItem*> rows =
       Actions().findChild<QTreeWidget*>("FrameValue")->findItems(QString::fromLatin1(label), Qt::MatchExactly);
   return rows.size() == 1 ? rows[0]->text(1) : QStringLiteral("<no row %1>").arg(label);
-}
-
-QString WindowTest::ActPanel(int panel) const {
-  return Actions().findChild<QLabel*>(QStringLiteral("ActBarPanel%1").arg(panel))->text();
 }
 
 }  // namespace tessaloom

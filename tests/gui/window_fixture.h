@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QTreeWidgetItem>
+#include <algorithm>
 #include <memory>
 #include <span>
 
+#include "core/render/view_settings.h"
 #include "core/sprite/spr_document.h"
 #include "gui/state/session.h"
 #include "gui/widgets/actions_window.h"
@@ -39,20 +42,24 @@ class WindowTest : public ::testing::Test {
   WindowTest();
   ~WindowTest() override;
 
-  QString PathOf(const QString& name) const;
+  QString PathOf(const QString& name) const { return QString::fromStdString((m_dir / name.toStdString()).string()); }
   QString WriteBytes(const QString& name, std::span<const std::uint8_t> bytes);
   QString WriteSprite(const QString& name, const SprDocument& sprite);
   // An 8-bit bitmap of `rows` (top row first) with the gradient colour table.
   QString WriteBitmap(const QString& name, const std::vector<std::vector<std::uint8_t>>& rows, int bits = 8);
-  std::vector<std::uint8_t> ReadBytes(const QString& path) const;
   // A (re)start: a new session and window reading the same settings file.
   void Restart();
 
   QAction* Action(const char* name) const;
-  QMenu* Menu(const char* name) const;
+  QMenu* Menu(const char* name) const { return m_window->findChild<QMenu*>(QString::fromLatin1(name)); }
   void Trigger(const char* name) { Action(name)->trigger(); }
+  // Those of the named items, buttons, menus and toolbars that are enabled.
+  QStringList Enabled(const QStringList& names) const;
   // Triggers `name`, the dialog answering `path` with filter entry `filterIndex`.
-  void Answer(const char* name, const QString& path, int filterIndex = 1);
+  void Answer(const char* name, const QString& path, int filterIndex = 1) {
+    m_dialog.AnswerFile(path, filterIndex);
+    Trigger(name);
+  }
   void OpenByDialog(const QString& path) { Answer("OpenFile", path); }
   void Drop(const QStringList& paths);
 
@@ -60,9 +67,9 @@ class WindowTest : public ::testing::Test {
   QString PanelText(int panel) const;
   std::vector<QString> RecentCaptions() const;
   const Image& CanvasImage() const { return m_window->Canvas().Canvas(); }
-  int CanvasCount(Color color) const;
+  int CanvasCount(Color color) const { return static_cast<int>(std::ranges::count(CanvasImage().Pixels, ToArgb(color))); }
   // Where the canvas shows anything but its own background colour.
-  PixelRect DrawnArea() const;
+  PixelRect DrawnArea() const { return BoundsOfPixelsOtherThan(CanvasImage(), ToArgb(kCanvasColor)); }
   // Exactly `count` messages were shown, the last titled `title` with `text` in it.
   ::testing::AssertionResult LastMessage(std::size_t count, const QString& title, const QString& text = {}) const;
 
@@ -70,15 +77,15 @@ class WindowTest : public ::testing::Test {
   PaletteWindow& ShowPalette();
   PaletteCell& Cell(int index) const { return m_window->Palette()->Cell(index); }
   void DoubleClick(int index);
-  Color Entry(int index) const;
+  Color Entry(int index) const { return Tool_Spr::PaletteColor(Sprite().Header.Palette, static_cast<std::uint8_t>(index)); }
 
-  void Import(const ActFileFields& file);
+  void Import(const ActFileFields& file) { Answer("ImportAct", WriteBytes("file.act", BuildActFile(file))); }
   ActionsWindow& Actions() const;
   QTreeWidgetItem* Node(const QString& key) const;
   QStringList Keys() const;
   void ClickNode(const QString& key);
   QString Row(const char* label) const;
-  QString ActPanel(int panel) const;
+  QString ActPanel(int panel) const { return Actions().findChild<QLabel*>(QStringLiteral("ActBarPanel%1").arg(panel))->text(); }
 
   TempDir m_dir;
   ScriptedDialog m_dialog;
