@@ -1,6 +1,7 @@
 #include "gui/state/messages.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 
 namespace tessaloom {
@@ -18,11 +19,14 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
 
 }  // namespace
 
+// The core's words are ASCII; the paths in them are the file system's bytes, which
+// FsPath took from QFile::encodeName, so they are read back the same way, never
+// assumed to be UTF-8.
 Message MessageFromError(const Error& error, MessageIcon icon) {
-  return Message{.Text = QString::fromStdString(error.text),
-                 .Title = QString::fromStdString(error.title),
+  return Message{.Text = QFile::decodeName(QByteArray::fromStdString(error.text)),
+                 .Title = QFile::decodeName(QByteArray::fromStdString(error.title)),
                  .Icon = icon,
-                 .Detail = QString::fromStdString(error.detail)};
+                 .Detail = QFile::decodeName(QByteArray::fromStdString(error.detail))};
 }
 
 void QtMessages::Show(const Message& message) {
