@@ -3,7 +3,7 @@
 #include "cli/cli.h"
 #include "cli_test_support.h"
 #include "core/common/file_io.h"
-#include "core/convert/converter_png.h"
+#include "core/convert/picture_loader.h"
 #include "core/render/view_settings.h"
 #include "core/sprite/spr_writer.h"
 #include "support/act_bytes.h"
