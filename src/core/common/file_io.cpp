@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <fstream>
 #include <unistd.h>
+#include <utility>
 
 namespace tessaloom {
 namespace {
@@ -74,22 +75,19 @@ Status StagedFiles::Stage(const std::filesystem::path& target, std::span<const s
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
   std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = g_ops->makeTemp(temp.data());
-  if (fd < 0) {
-    m_failure = FileError(target, "Cannot write", errno, title);
-    return *m_failure;
-  }
+  if (fd < 0) return Fail(FileError(target, "Cannot write", errno, title));
   const bool written = WriteAll(fd, bytes) && g_ops->flush(fd) == 0;
   int saved = errno;
   const bool closed = g_ops->close(fd) == 0;
   if (written && !closed) saved = errno;
   if (written && closed) {
     ::chmod(temp.c_str(), NewFileMode());  // mkstemp creates 0600; a saved file is an ordinary one
-    m_files.push_back(StagedFile{.target = target, .temp = std::move(temp), .backup = {}, .title = title, .isNew = false});
+    m_files.push_back(StagedFile{.target = target, .temp = std::move(temp), .backup = {}, .title = title,
+                                 .isNew = false});
     return {};
   }
   ::unlink(temp.c_str());
-  m_failure = FileError(target, "Cannot write", saved, title);
-  return *m_failure;
+  return Fail(FileError(target, "Cannot write", saved, title));
 }
 
 Status StagedFiles::Commit() {
@@ -108,9 +106,9 @@ Status StagedFiles::Commit() {
   for (std::size_t i = 0; i < m_files.size(); ++i) {
     StagedFile& file = m_files[i];
     if (g_ops->rename(file.temp.c_str(), file.target.c_str()) != 0) {
-      m_failure = FileError(file.target, "Cannot write", errno, file.title);
+      Error error = FileError(file.target, "Cannot write", errno, file.title);
       RollBack(i);
-      return *m_failure;
+      return Fail(std::move(error));
     }
     file.temp.clear();
   }
@@ -123,8 +121,9 @@ Status StagedFiles::Commit() {
 
 // Undoes the first `renamed` renames: each target gets its old content back, or is
 // removed when it did not exist before. A target whose old content could not be
-// linked (a file system without hard links) keeps its new, whole content. Plain system calls, not the write seam: a
-// test that makes writing fail must still see the old files restored.
+// linked (a file system without hard links) keeps its new, whole content. Plain
+// system calls, not the write seam: a test that makes writing fail must still see
+// the old files restored.
 void StagedFiles::RollBack(std::size_t renamed) {
   for (std::size_t i = 0; i < m_files.size(); ++i) {
     const StagedFile& file = m_files[i];
@@ -138,6 +137,11 @@ void StagedFiles::RollBack(std::size_t renamed) {
   }
   RemoveTemporaries();
   m_files.clear();
+}
+
+Status StagedFiles::Fail(Error error) {
+  m_failure = std::move(error);
+  return *m_failure;
 }
 
 void StagedFiles::RemoveTemporaries() {

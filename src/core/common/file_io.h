@@ -54,6 +54,7 @@ class StagedFiles {
     bool isNew = false;  // the target did not exist before the commit
   };
 
+  Status Fail(Error error);  // remembers the failure for every later call
   void RollBack(std::size_t renamed);
   void RemoveTemporaries();
 
