@@ -144,7 +144,8 @@ TEST(InsertBitmapFrame, OnlyASpriteWithoutPaletteTakesTheColourTable) {
   }
 }
 
-RC_GTEST_PROP(SetPaletteColor, WritesOnlyTheEntryInMemoryOrder, (std::uint8_t red, std::uint8_t green, std::uint8_t blue)) {
+RC_GTEST_PROP(SetPaletteColor, WritesOnlyTheEntryInMemoryOrder,
+              (std::uint8_t red, std::uint8_t green, std::uint8_t blue)) {
   const int index = *rc::gen::inRange(-1, kPaletteEntries + 1);
   const auto size = *rc::gen::inRange<std::size_t>(0, kPaletteBytes + 8);
   Bytes palette = *rc::gen::container<Bytes>(size, rc::gen::arbitrary<std::uint8_t>());

@@ -44,7 +44,8 @@ TEST(Cp949ToUtf8, DecodesHangulAndMarksWhatDoesNotDecode) {
 }
 
 RC_GTEST_PROP(Cp949ToUtf8, AsciiPassesThroughUnchanged, ()) {
-  const auto ascii = *rc::gen::container<std::string>(rc::gen::map(rc::gen::inRange(0, 0x80), [](int code) { return static_cast<char>(code); }));
+  const auto asciiChar = rc::gen::map(rc::gen::inRange(0, 0x80), [](int code) { return static_cast<char>(code); });
+  const auto ascii = *rc::gen::container<std::string>(asciiChar);
   RC_ASSERT(Cp949ToUtf8(ascii) == ascii);
 }
 

@@ -23,7 +23,8 @@ bool IsAnimated(ExportFormat format);
 std::string ExportExtension(ExportFormat format);
 
 // Writes frame `number` (1-based) to `path` in a still format.
-Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format, const std::filesystem::path& path);
+Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format,
+                   const std::filesystem::path& path);
 
 // A still format writes every frame to its numbered file (NumberedFileName of `path`);
 // an animated one writes one looping GIF at `path`. `beforeEachFrame` runs before
