@@ -9,7 +9,6 @@
 #include "core/convert/converter_bmp.h"
 #include "core/operations/bitmap_frame.h"
 #include "core/sprite/spr_writer.h"
-#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {

@@ -8,7 +8,6 @@
 
 #include "cli/cli.h"
 #include "cli/commands.h"
-#include "cli/sprite_input.h"
 #include "core/operations/frame_export.h"
 
 namespace tessaloom::cli {

@@ -13,7 +13,6 @@
 #include "core/common/file_io.h"
 #include "core/common/text_encoding.h"
 #include "core/sprite/spr_reader.h"
-#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {

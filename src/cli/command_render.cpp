@@ -14,7 +14,6 @@
 #include "core/render/clip_drawing.h"
 #include "core/render/sprite_drawing.h"
 #include "core/render/view_settings.h"
-#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {
