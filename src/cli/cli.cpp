@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "core/sprite/spr_reader.h"
 
 namespace tessaloom::cli {
 namespace {
@@ -15,13 +16,25 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-}  // namespace
-
-int Report(Console& console, const Error& error) {
+// One line on stderr: "tessaloom-cli: TITLE: TEXT (DETAIL)".
+void PrintError(Console& console, const Error& error) {
   std::string line = "tessaloom-cli: " + error.title + ": " + error.text;
   if (!error.detail.empty()) line += " (" + error.detail + ")";
   console.err << OneLine(line) << '\n';
+}
+
+}  // namespace
+
+int Report(Console& console, const Error& error) {
+  PrintError(console, error);
   return kExitBadInput;
+}
+
+Result<SprDocument> LoadSpriteFile(Console& console, const std::filesystem::path& path) {
+  auto loaded = Tool_Spr::LoadSprite(path);
+  if (!loaded) return loaded.error();
+  if (loaded->Warning) PrintError(console, *loaded->Warning);
+  return std::move(loaded->Document);
 }
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

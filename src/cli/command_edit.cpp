@@ -7,9 +7,8 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "core/convert/converter_bmp.h"
-#include "core/sprite/spr_edit.h"
+#include "core/operations/bitmap_frame.h"
 #include "core/sprite/spr_writer.h"
-#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {
@@ -33,29 +32,12 @@ int Save(Console& console, const SaveOptions& options) {
   return saved ? kExitOk : Report(console, saved.error());
 }
 
-// The bitmap's pixels are indices into the sprite's palette; a sprite without one
-// takes the bitmap's colour table.
-Status InsertBitmap(SprDocument& sprite, Converter_Bmp::BmpImage bitmap, int after) {
-  if (after < 0 || after > sprite.Header.FrameCount) {
-    return Error{.title = "Add frame error",
-                 .text = "Cannot insert after frame " + std::to_string(after) + ".",
-                 .detail = "The sprite has " + std::to_string(sprite.Header.FrameCount) + " frame(s)."};
-  }
-  SprFrame frame;
-  frame.Width = bitmap.Width;
-  frame.Height = bitmap.Height;
-  frame.DataSize = static_cast<std::int32_t>(bitmap.Pixels.size());
-  frame.Pixels = std::move(bitmap.Pixels);
-  if (sprite.Header.Palette.empty()) sprite.Header.Palette = std::move(bitmap.ColorTable);
-  return Tool_Spr::InsertFrame(sprite, after, std::move(frame));
-}
-
 int AddFrame(Console& console, const AddFrameOptions& options) {
   auto sprite = LoadSpriteFile(console, options.sprite);
   if (!sprite) return Report(console, sprite.error());
   auto bitmap = Converter_Bmp::ReadBmp(options.bitmap);
   if (!bitmap) return Report(console, bitmap.error());
-  Status status = InsertBitmap(*sprite, std::move(*bitmap), options.after);
+  Status status = InsertBitmapFrame(*sprite, options.after, std::move(*bitmap));
   if (status) status = Tool_Spr::SaveSprite(options.output, *sprite);
   return status ? kExitOk : Report(console, status.error());
 }

@@ -11,8 +11,8 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "core/common/file_io.h"
+#include "core/common/text_encoding.h"
 #include "core/sprite/spr_reader.h"
-#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {
@@ -54,6 +54,20 @@ Json ClipJson(const ActClip& clip) {
           {"ExtraY", clip.Extra.ExtraY},         {"EventIndex", clip.Extra.EventIndex}};
 }
 
+// Event names are CP949 bytes in the file; the description shows them as text.
+std::vector<std::string> EventNames(const ActData& act) {
+  std::vector<std::string> names;
+  names.reserve(act.Events.size());
+  for (const std::string& event : act.Events) names.push_back(Cp949ToUtf8(event));
+  return names;
+}
+
+// Every string is UTF-8 by now; replacing what is not keeps a missed one from
+// aborting the output.
+std::string JsonText(const Json& json) {
+  return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 Json ActJson(const ActData& act) {
   Json actions = Json::array();
   for (const ActAction& action : act.Actions) {
@@ -62,7 +76,7 @@ Json ActJson(const ActData& act) {
     actions.push_back({{"ClipCount", action.ClipCount}, {"Clips", clips}});
   }
   return {{"Version", act.Version}, {"ActionCount", act.ActionCount}, {"Actions", actions},
-          {"Events", act.Events},   {"Intervals", act.Intervals}};
+          {"Events", EventNames(act)},   {"Intervals", act.Intervals}};
 }
 
 void PrintSpriteSummary(std::ostream& out, const std::string& name, const SprDocument& sprite) {
@@ -84,13 +98,15 @@ void PrintActSummary(std::ostream& out, const std::string& name, const ActData& 
     for (const ActClip& clip : action.Clips) layers += clip.Layers.size();
     out << "  action " << a + 1 << ": " << action.ClipCount << " clip(s), " << layers << " layer(s)\n";
   }
+  const std::vector<std::string> events = EventNames(act);
+  for (std::size_t e = 0; e < events.size(); ++e) out << "  event " << e + 1 << ": " << events[e] << '\n';
 }
 
 int ShowSprite(Console& console, const InfoOptions& options) {
   auto sprite = LoadSpriteFile(console, options.file);
   if (!sprite) return Report(console, sprite.error());
   if (options.json) {
-    console.out << SpriteJson(*sprite).dump() << '\n';
+    console.out << JsonText(SpriteJson(*sprite)) << '\n';
   } else {
     PrintSpriteSummary(console.out, DisplayName(options.file), *sprite);
   }
@@ -101,7 +117,7 @@ int ShowAct(Console& console, const InfoOptions& options) {
   auto act = Tool_Act::ReadActFile(options.file);
   if (!act) return Report(console, act.error());
   if (options.json) {
-    console.out << ActJson(*act).dump() << '\n';
+    console.out << JsonText(ActJson(*act)) << '\n';
   } else {
     PrintActSummary(console.out, DisplayName(options.file), *act);
   }

@@ -9,7 +9,6 @@
 #include "cli/commands.h"
 #include "core/palette/tool_pal.h"
 #include "core/sprite/spr_writer.h"
-#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {

@@ -10,10 +10,10 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "core/convert/converter_png.h"
+#include "core/convert/picture_loader.h"
 #include "core/render/clip_drawing.h"
 #include "core/render/sprite_drawing.h"
 #include "core/render/view_settings.h"
-#include "cli/sprite_input.h"
 
 namespace tessaloom::cli {
 namespace {

@@ -3,11 +3,13 @@
 // the application; when the user picks it, its callback stores in `chosen` the work
 // to run once parsing has succeeded.
 
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <memory>
 
 #include "core/common/result.h"
+#include "core/sprite/spr_document.h"
 
 #include <CLI/App.hpp>
 
@@ -36,6 +38,10 @@ void WhenChosen(CLI::App* command, Console& console, Command& chosen, std::share
 
 // Prints the error as one line on stderr and returns the bad-input exit status.
 int Report(Console& console, const Error& error);
+
+// Loads the sprite at `path`. A decoding notice (a frame that could not be decoded
+// and loads empty) is printed on stderr and the load still succeeds.
+Result<SprDocument> LoadSpriteFile(Console& console, const std::filesystem::path& path);
 
 template <class Options, class Work>
 void WhenChosen(CLI::App* command, Console& console, Command& chosen, std::shared_ptr<Options> options,

@@ -7,6 +7,7 @@
 #include "core/common/byte_writer.h"
 #include "core/common/file_io.h"
 #include "core/convert/converter_png.h"
+#include "core/convert/picture_loader.h"
 #include "support/bmp_bytes.h"
 #include "support/temp_dir.h"
 

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <fstream>
 #include <unistd.h>
+#include <utility>
 
 namespace tessaloom {
 namespace {
@@ -66,24 +67,94 @@ Result<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& pat
   return bytes;
 }
 
-Status WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                           const std::string& title) {
-  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-  std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-  const int fd = g_ops->makeTemp(temp.data());
-  if (fd < 0) return FileError(path, "Cannot write", errno, title);
+StagedFiles::~StagedFiles() { RemoveTemporaries(); }
 
+Status StagedFiles::Stage(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                          const std::string& title) {
+  if (m_failure) return *m_failure;
+  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = g_ops->makeTemp(temp.data());
+  if (fd < 0) return Fail(FileError(target, "Cannot write", errno, title));
   const bool written = WriteAll(fd, bytes) && g_ops->flush(fd) == 0;
   int saved = errno;
   const bool closed = g_ops->close(fd) == 0;
   if (written && !closed) saved = errno;
   if (written && closed) {
     ::chmod(temp.c_str(), NewFileMode());  // mkstemp creates 0600; a saved file is an ordinary one
-    if (g_ops->rename(temp.c_str(), path.c_str()) == 0) return {};
-    saved = errno;
+    m_files.push_back(StagedFile{.target = target, .temp = std::move(temp), .backup = {}, .title = title,
+                                 .isNew = false});
+    return {};
   }
   ::unlink(temp.c_str());
-  return FileError(path, "Cannot write", saved, title);
+  return Fail(FileError(target, "Cannot write", saved, title));
+}
+
+Status StagedFiles::Commit() {
+  if (m_failure) return *m_failure;
+  // Every target but the last keeps a second name for its old content, so that a
+  // later rename failing can put it back; the last rename failing replaces nothing.
+  for (std::size_t i = 0; i + 1 < m_files.size(); ++i) {
+    StagedFile& file = m_files[i];
+    const std::string backup = file.temp + ".old";
+    if (::link(file.target.c_str(), backup.c_str()) == 0) {
+      file.backup = backup;
+    } else {
+      file.isNew = errno == ENOENT;
+    }
+  }
+  for (std::size_t i = 0; i < m_files.size(); ++i) {
+    StagedFile& file = m_files[i];
+    if (g_ops->rename(file.temp.c_str(), file.target.c_str()) != 0) {
+      Error error = FileError(file.target, "Cannot write", errno, file.title);
+      RollBack(i);
+      return Fail(std::move(error));
+    }
+    file.temp.clear();
+  }
+  for (const StagedFile& file : m_files) {
+    if (!file.backup.empty()) ::unlink(file.backup.c_str());
+  }
+  m_files.clear();
+  return {};
+}
+
+// Undoes the first `renamed` renames: each target gets its old content back, or is
+// removed when it did not exist before. A target whose old content could not be
+// linked (a file system without hard links) keeps its new, whole content. Plain
+// system calls, not the write seam: a test that makes writing fail must still see
+// the old files restored.
+void StagedFiles::RollBack(std::size_t renamed) {
+  for (std::size_t i = 0; i < m_files.size(); ++i) {
+    const StagedFile& file = m_files[i];
+    if (i < renamed && file.isNew) {
+      ::unlink(file.target.c_str());
+    } else if (i < renamed && !file.backup.empty()) {
+      std::rename(file.backup.c_str(), file.target.c_str());
+    } else if (!file.backup.empty()) {
+      ::unlink(file.backup.c_str());
+    }
+  }
+  RemoveTemporaries();
+  m_files.clear();
+}
+
+Status StagedFiles::Fail(Error error) {
+  m_failure = std::move(error);
+  return *m_failure;
+}
+
+void StagedFiles::RemoveTemporaries() {
+  for (const StagedFile& file : m_files) {
+    if (!file.temp.empty()) ::unlink(file.temp.c_str());
+  }
+}
+
+Status WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                           const std::string& title) {
+  StagedFiles files;
+  if (Status staged = files.Stage(path, bytes, title); !staged) return staged;
+  return files.Commit();
 }
 
 void SetWriteOpsForTesting(const WriteOps* ops) { g_ops = ops ? ops : &kSystemOps; }

@@ -1,7 +1,6 @@
 #pragma once
 // PNG images through libpng: a frame as an 8-bit indexed PNG with the sprite's
-// palette (index 0 transparent), the renderer's canvas as an 8-bit RGB PNG, and the
-// loading of a background picture from a PNG or BMP file.
+// palette (index 0 transparent) and the renderer's canvas as an 8-bit RGB PNG.
 //
 // Indexed PNG: IHDR Width x Height, depth 8, colour type 3 | PLTE 256 x (red, green,
 // blue) | tRNS 00 (entry 0 fully transparent, the rest opaque) | IDAT rows top-down.
@@ -23,11 +22,5 @@ Status WriteIndexedPng(const SprHeader& header, const SprFrame& frame, const std
 
 Result<std::vector<std::uint8_t>> EncodeRgbPng(const Image& image);
 Status WriteRgbPng(const Image& image, const std::filesystem::path& path);
-
-// A PNG of any kind (an alpha channel is composed onto black), an 8-bit bitmap
-// through its colour table, or an uncompressed 24- or 32-bit bitmap. Anything else is
-// an Error titled "Background error".
-Result<Image> DecodePicture(std::span<const std::uint8_t> bytes);
-Result<Image> LoadPicture(const std::filesystem::path& path);
 
 }  // namespace tessaloom::Converter_Png

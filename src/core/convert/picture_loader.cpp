@@ -1,5 +1,5 @@
 // Background pictures: PNG through libpng, BMP through the bitmap layout reader.
-#include "core/convert/converter_png.h"
+#include "core/convert/picture_loader.h"
 
 #include <algorithm>
 #include <array>

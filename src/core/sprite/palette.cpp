@@ -24,6 +24,16 @@ Color PaletteColor(std::span<const std::uint8_t> palette, std::uint8_t index) {
   return MakeColor(palette[at + 2], palette[at + 1], palette[at]);
 }
 
+bool SetPaletteColor(std::vector<std::uint8_t>& palette, int index, Color color) {
+  if (index < 0 || index >= kPaletteEntries) return false;
+  const std::size_t at = std::size_t{4} * static_cast<std::size_t>(index);
+  if (at + 3 > palette.size()) return false;
+  palette[at] = BlueOf(color);
+  palette[at + 1] = GreenOf(color);
+  palette[at + 2] = RedOf(color);
+  return true;
+}
+
 std::array<std::uint8_t, kPaletteBytes> FullPalette(std::span<const std::uint8_t> palette) {
   std::array<std::uint8_t, kPaletteBytes> full{};
   std::copy_n(palette.begin(), std::min<std::size_t>(palette.size(), kPaletteBytes), full.begin());

@@ -24,6 +24,10 @@ std::vector<std::uint8_t> SwapPaletteOrder(std::span<const std::uint8_t> palette
 // The display colour of palette index `index`; black when the palette is too short.
 Color PaletteColor(std::span<const std::uint8_t> palette, std::uint8_t index);
 
+// Writes entry `index` as `color` in memory order (blue, green, red), leaving its
+// fourth byte alone. False, with nothing changed, when the palette lacks the entry.
+bool SetPaletteColor(std::vector<std::uint8_t>& palette, int index, Color color);
+
 // Exactly 256 entries in memory order: the palette's first 1024 bytes, missing
 // entries black. What the writers put in a file whatever length the palette has.
 std::array<std::uint8_t, kPaletteBytes> FullPalette(std::span<const std::uint8_t> palette);

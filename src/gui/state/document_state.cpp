@@ -3,23 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/operations/bitmap_frame.h"
+#include "core/sprite/palette.h"
 #include "core/sprite/spr_edit.h"
 
 namespace tessaloom {
-namespace {
-
-// The entry's bytes in memory order (blue, green, red), the fourth byte left alone.
-bool WriteEntry(std::vector<std::uint8_t>& palette, int index, Color color) {
-  const std::size_t at = 4 * static_cast<std::size_t>(index);
-  if (index < 0 || index >= kPaletteEntries || palette.size() < at + 3) return false;
-  palette[at] = BlueOf(color);
-  palette[at + 1] = GreenOf(color);
-  palette[at + 2] = RedOf(color);
-  return true;
-}
-
-}  // namespace
-
 DocumentState::DocumentState(QObject* parent) : QObject(parent) {}
 
 void DocumentState::Load(SprDocument sprite) {
@@ -32,8 +20,8 @@ void DocumentState::Clear() {
   emit cleared();
 }
 
-Status DocumentState::InsertFrame(int after, SprFrame frame) {
-  Status inserted = Tool_Spr::InsertFrame(m_sprite, after, std::move(frame));
+Status DocumentState::InsertBitmapFrame(int after, Converter_Bmp::BmpImage bitmap) {
+  Status inserted = tessaloom::InsertBitmapFrame(m_sprite, after, std::move(bitmap));
   if (inserted) emit framesEdited(after + 1);
   return inserted;
 }
@@ -50,7 +38,7 @@ void DocumentState::ReplacePalette(std::vector<std::uint8_t> palette) {
 }
 
 bool DocumentState::SetPaletteEntry(int index, Color color) {
-  if (!WriteEntry(m_sprite.Header.Palette, index, color)) return false;
+  if (!Tool_Spr::SetPaletteColor(m_sprite.Header.Palette, index, color)) return false;
   emit paletteEdited();
   return true;
 }

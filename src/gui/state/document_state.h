@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "core/common/result.h"
+#include "core/convert/converter_bmp.h"
 #include "core/sprite/palette.h"
 #include "core/sprite/spr_document.h"
 
@@ -27,9 +28,10 @@ class DocumentState : public QObject {
   // New: no frames and no palette.
   void Clear();
 
-  // Inserts `frame` after frame `after` (0 puts it first); the new frame becomes the
-  // one the frame commands work on.
-  Status InsertFrame(int after, SprFrame frame);
+  // Inserts an 8-bit bitmap as a frame after frame `after` (0 puts it first); the new
+  // frame becomes the one the frame commands work on. A sprite without a palette
+  // takes the bitmap's colour table.
+  Status InsertBitmapFrame(int after, Converter_Bmp::BmpImage bitmap);
   // Deletes frame `number`; the next frame follows it, the previous one at the end.
   void DeleteFrame(int number);
   void ReplacePalette(std::vector<std::uint8_t> palette);

@@ -1,11 +1,9 @@
 #include "gui/window/export_commands.h"
 
 #include <QCoreApplication>
+#include <optional>
 
-#include "core/common/numbered_names.h"
-#include "core/convert/converter_bmp.h"
-#include "core/convert/converter_gif.h"
-#include "core/convert/converter_png.h"
+#include "core/operations/frame_export.h"
 #include "gui/state/dialog.h"
 #include "gui/state/messages.h"
 #include "gui/state/session.h"
@@ -13,63 +11,30 @@
 namespace tessaloom {
 namespace {
 
-constexpr char kExportErrorTitle[] = "Export error";
-
 constexpr char kFrameFilter[] =
     "Bitmap |*.bmp|Gif Transparent (GIF89a)|*.gif|Gif Non Transparent (GIF87a)|*.gif|Png (transparent) |*.png";
 constexpr char kAllFilter[] =
     "All - Bitmap |*.bmp|All - Gif Transparent (GIF89a)|*.gif|All - Gif Non Transparent (GIF87a)|*.gif|"
     "All- Gif Animated Transparent|*.gif|All - Gif Animated Non Transparent|*.gif|Png (transparent) |*.png";
 
-enum class ImageFormat { None, Bmp, Gif, Gif87, Png, Animated, Animated87 };
-
-// The formats in the order of each dialog's filter entries.
-ImageFormat FrameFormat(int filterIndex) {
+// The formats in the order of each dialog's filter entries; none past the last.
+std::optional<ExportFormat> FrameFormat(int filterIndex) {
   switch (filterIndex) {
-    case 1: return ImageFormat::Bmp;
-    case 2: return ImageFormat::Gif;
-    case 3: return ImageFormat::Gif87;
-    case 4: return ImageFormat::Png;
-    default: return ImageFormat::None;
+    case 1: return ExportFormat::Bmp;
+    case 2: return ExportFormat::Gif;
+    case 3: return ExportFormat::Gif87;
+    case 4: return ExportFormat::Png;
+    default: return std::nullopt;
   }
 }
 
-ImageFormat AllFormat(int filterIndex) {
+std::optional<ExportFormat> AllFormat(int filterIndex) {
   switch (filterIndex) {
-    case 4: return ImageFormat::Animated;
-    case 5: return ImageFormat::Animated87;
-    case 6: return ImageFormat::Png;
+    case 4: return ExportFormat::AnimatedGif;
+    case 5: return ExportFormat::AnimatedGif87;
+    case 6: return ExportFormat::Png;
     default: return FrameFormat(filterIndex);
   }
-}
-
-std::string ExtensionOf(ImageFormat format) {
-  switch (format) {
-    case ImageFormat::Bmp: return ".bmp";
-    case ImageFormat::Png: return ".png";
-    default: return ".gif";
-  }
-}
-
-Status WriteStill(ImageFormat format, const SprHeader& header, const SprFrame& frame,
-                  const std::filesystem::path& path) {
-  switch (format) {
-    case ImageFormat::Bmp: return Converter_Bmp::WriteBmp(header, frame, path);
-    case ImageFormat::Gif: return Converter_Gif::WriteGif(header, frame, path, true);
-    case ImageFormat::Gif87: return Converter_Gif::WriteGif(header, frame, path, false);
-    case ImageFormat::Png: return Converter_Png::WriteIndexedPng(header, frame, path);
-    default: return {};
-  }
-}
-
-// Stops at the first file that cannot be written; the files before it stay.
-Status WriteNumberedStills(ImageFormat format, const SprDocument& sprite, const std::filesystem::path& chosen) {
-  for (std::size_t i = 0; i < sprite.Frames.size(); ++i) {
-    const auto path = NumberedFileName(chosen, static_cast<int>(i) + 1, ExtensionOf(format));
-    const Status written = WriteStill(format, sprite.Header, sprite.Frames[i], path);
-    if (!written) return written;
-  }
-  return {};
 }
 
 // Lets the windows repaint and answer between the frames of a long export.
@@ -88,13 +53,9 @@ void ExportCommands::ExportFrame() {
     return;
   }
   const QString path = m_dialog.AskSave(QStringLiteral("Export Frame to..."), QString::fromLatin1(kFrameFilter));
-  if (path.isEmpty()) return;
-
-  m_session.SetActivity(Activity::Writing);
-  const Status written = WriteStill(FrameFormat(m_dialog.FilterIndex()), sprite.Header,
-                                    sprite.Frames[static_cast<std::size_t>(number) - 1], FsPath(path));
-  m_session.SetActivity(Activity::Idle);
-  if (!written) ShowError(written.error());
+  const std::optional<ExportFormat> format = FrameFormat(m_dialog.FilterIndex());
+  if (path.isEmpty() || !format) return;
+  Write([&] { return tessaloom::ExportFrame(sprite, number, *format, FsPath(path)); });
 }
 
 void ExportCommands::ExportAll() {
@@ -104,31 +65,25 @@ void ExportCommands::ExportAll() {
     return;
   }
   const QString path = m_dialog.AskSave(QStringLiteral("Export all frames to..."), QString::fromLatin1(kAllFilter));
-  if (path.isEmpty()) return;
+  const std::optional<ExportFormat> format = AllFormat(m_dialog.FilterIndex());
+  if (path.isEmpty() || !format) return;
+  Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), RunWindowEvents); });
+}
 
-  const ImageFormat format = AllFormat(m_dialog.FilterIndex());
+void ExportCommands::Write(const std::function<Status()>& write) {
   m_session.SetActivity(Activity::Writing);
-  Status written;
-  if (format == ImageFormat::Animated || format == ImageFormat::Animated87) {
-    written = Converter_Gif::WriteAnimatedGif(sprite.Header, sprite.Frames, FsPath(path),
-                                              format == ImageFormat::Animated, RunWindowEvents);
-  } else if (format != ImageFormat::None) {
-    written = WriteNumberedStills(format, sprite, FsPath(path));
-  }
+  const Status written = write();
   m_session.SetActivity(Activity::Idle);
-  if (!written) ShowError(written.error());
+  if (written) return;
+  Message message = MessageFromError(written.error());
+  message.Title = QString::fromLatin1(kExportErrorTitle);
+  m_messages.Show(message);
 }
 
 void ExportCommands::ShowNothingToExport() {
   m_messages.Show(Message{.Text = QStringLiteral("There is nothing to export: no sprite is loaded."),
                           .Title = QString::fromLatin1(kExportErrorTitle),
                           .Icon = MessageIcon::Information});
-}
-
-void ExportCommands::ShowError(const Error& error) {
-  Message message = MessageFromError(error);
-  message.Title = QString::fromLatin1(kExportErrorTitle);
-  m_messages.Show(message);
 }
 
 }  // namespace tessaloom

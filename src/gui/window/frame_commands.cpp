@@ -12,15 +12,6 @@
 namespace tessaloom {
 namespace {
 
-SprFrame FrameOf(Converter_Bmp::BmpImage& bitmap) {
-  SprFrame frame;
-  frame.Width = bitmap.Width;
-  frame.Height = bitmap.Height;
-  frame.DataSize = static_cast<std::int32_t>(bitmap.Pixels.size());
-  frame.Pixels = std::move(bitmap.Pixels);
-  return frame;
-}
-
 // A bitmap that is not 8 bits is told with an OK button only, without an icon.
 Message BitmapMessage(const Error& error) {
   const bool notIndexed = error.title == Converter_Bmp::kFormatTitle;
@@ -44,14 +35,11 @@ void FrameCommands::AddFrame() {
   }
   DocumentState& document = m_session.Document();
   const int after = document.FrameCount() == 0 ? 0 : m_session.Playback().SpriteFrame();
-  const Status inserted = document.InsertFrame(after, FrameOf(*bitmap));
+  const Status inserted = document.InsertBitmapFrame(after, std::move(*bitmap));
   if (!inserted) {
     m_messages.Show(MessageFromError(inserted.error()));
     return;
   }
-  // The pixels are indices into the sprite's palette; only a sprite without one takes
-  // the bitmap's colour table.
-  if (document.Palette().empty()) document.ReplacePalette(std::move(bitmap->ColorTable));
 
   m_palette.LoadPalette();
   m_editing.ClearHistory();

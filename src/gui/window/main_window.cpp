@@ -1,15 +1,14 @@
 #include "gui/window/main_window.h"
 
 #include <QCloseEvent>
-#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <cstring>
 
 #include "core/actions/tool_act.h"
+#include "core/convert/picture_loader.h"
 #include "gui/state/dialog.h"
 #include "gui/state/messages.h"
 #include "gui/state/session.h"
@@ -22,16 +21,6 @@ namespace {
 
 constexpr int kStartWidth = 720;
 constexpr int kStartHeight = 540;
-
-// The picture in the canvas's pixel layout; a QImage in Format_RGB32 has it already.
-Image ToCanvasImage(const QImage& picture) {
-  const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-  Image image(rgb.width(), rgb.height());
-  for (int y = 0; y < rgb.height(); ++y) {
-    std::memcpy(&image.At(0, y), rgb.constScanLine(y), static_cast<std::size_t>(rgb.width()) * sizeof(Argb));
-  }
-  return image;
-}
 
 }  // namespace
 
@@ -173,14 +162,12 @@ void MainWindow::ShowDrawFailure(const Error& error) {
 void MainWindow::SetBackground() {
   const QString path = m_dialog.AskOpen(QStringLiteral("Set background ...."), QStringLiteral("Bmp File |*.bmp"));
   if (path.isEmpty()) return;
-  const QImage picture(path);
-  if (picture.isNull()) {
-    m_messages.Show(Message{.Text = QStringLiteral("The file \"%1\" is not a picture that can be read.").arg(path),
-                            .Title = QStringLiteral("Background error"),
-                            .Icon = MessageIcon::Exclamation});
+  Result<Image> picture = Converter_Png::LoadPicture(FsPath(path));
+  if (!picture) {
+    m_messages.Show(MessageFromError(picture.error()));
     return;
   }
-  m_session.View().SetBackgroundPicture(ToCanvasImage(picture));
+  m_session.View().SetBackgroundPicture(std::move(*picture));
 }
 
 // A file that cannot be read is reported and the loaded file, if any, stays.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/convert/converter_png.h"
+#include "core/convert/picture_loader.h"
 #include "core/decode/decode_support.h"
 
 using namespace tessaloom;

@@ -1,0 +1,84 @@
+#include "core/operations/frame_export.h"
+
+#include <cassert>
+#include <cstdint>
+#include <vector>
+
+#include "core/common/file_io.h"
+#include "core/common/numbered_names.h"
+#include "core/convert/converter_bmp.h"
+#include "core/convert/converter_gif.h"
+#include "core/convert/converter_png.h"
+
+namespace tessaloom {
+namespace {
+
+Result<std::vector<std::uint8_t>> EncodeStill(ExportFormat format, const SprHeader& header, const SprFrame& frame) {
+  switch (format) {
+    case ExportFormat::Bmp: return Converter_Bmp::SerializeBmp(header, frame);
+    case ExportFormat::Gif: return Converter_Gif::EncodeGif(header, frame, true);
+    case ExportFormat::Gif87: return Converter_Gif::EncodeGif(header, frame, false);
+    case ExportFormat::Png: return Converter_Png::EncodeIndexedPng(header, frame);
+    default: assert(!IsAnimated(format)); return Error{.title = kExportErrorTitle, .text = "Not a still format."};
+  }
+}
+
+Status StageStill(StagedFiles& files, const SprDocument& sprite, int number, ExportFormat format,
+                  const std::filesystem::path& path) {
+  auto bytes = EncodeStill(format, sprite.Header, sprite.Frames[static_cast<std::size_t>(number - 1)]);
+  if (!bytes) return bytes.error();
+  return files.Stage(path, *bytes, kExportErrorTitle);
+}
+
+Status StageAnimation(StagedFiles& files, const SprDocument& sprite, ExportFormat format,
+                      const std::filesystem::path& path, const std::function<void()>& beforeEachFrame) {
+  auto bytes = Converter_Gif::EncodeAnimatedGif(sprite.Header, sprite.Frames, format == ExportFormat::AnimatedGif,
+                                                beforeEachFrame);
+  if (!bytes) return bytes.error();
+  return files.Stage(path, *bytes, kExportErrorTitle);
+}
+
+}  // namespace
+
+bool IsAnimated(ExportFormat format) {
+  return format == ExportFormat::AnimatedGif || format == ExportFormat::AnimatedGif87;
+}
+
+std::string ExportExtension(ExportFormat format) {
+  switch (format) {
+    case ExportFormat::Bmp: return ".bmp";
+    case ExportFormat::Png: return ".png";
+    default: return ".gif";
+  }
+}
+
+Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format, const std::filesystem::path& path) {
+  const int count = static_cast<int>(sprite.Frames.size());
+  if (number < 1 || number > count) {
+    return Error{.title = kExportErrorTitle,
+                 .text = "The sprite has no frame " + std::to_string(number) + ".",
+                 .detail = "It has " + std::to_string(count) + " frame(s)."};
+  }
+  StagedFiles files;
+  if (Status staged = StageStill(files, sprite, number, format, path); !staged) return staged;
+  return files.Commit();
+}
+
+Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std::filesystem::path& path,
+                       const std::function<void()>& beforeEachFrame) {
+  StagedFiles files;
+  if (IsAnimated(format)) {
+    if (Status staged = StageAnimation(files, sprite, format, path, beforeEachFrame); !staged) return staged;
+    return files.Commit();
+  }
+  const std::string extension = ExportExtension(format);
+  for (std::size_t i = 0; i < sprite.Frames.size(); ++i) {
+    const int number = static_cast<int>(i) + 1;
+    if (beforeEachFrame) beforeEachFrame();
+    Status staged = StageStill(files, sprite, number, format, NumberedFileName(path, number, extension));
+    if (!staged) return staged;
+  }
+  return files.Commit();
+}
+
+}  // namespace tessaloom

@@ -1,0 +1,159 @@
+// The operations both front ends offer: files written all or nothing, frame export,
+// a bitmap added as a frame, a palette entry set.
+
+#include <gtest/gtest.h>
+#include <rapidcheck/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+#include "core/common/file_io.h"
+#include "core/common/numbered_names.h"
+#include "core/convert/converter_bmp.h"
+#include "core/convert/converter_gif.h"
+#include "core/convert/converter_png.h"
+#include "core/operations/bitmap_frame.h"
+#include "core/operations/frame_export.h"
+#include "core/sprite/palette.h"
+#include "support/frame_builder.h"
+#include "support/temp_dir.h"
+
+using namespace tessaloom;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Names = std::vector<std::string>;
+
+Bytes ReadBytes(const std::filesystem::path& path) {
+  auto bytes = ReadWholeFile(path, "test");
+  return bytes ? *bytes : Bytes{};
+}
+
+// The system calls; in the failing ones the third call fails, on the last of three files.
+int g_calls = 0;
+bool ThirdCall() { return ++g_calls == 3 && (errno = EIO) != 0; }
+int MakeTemp(char* name) { return ::mkstemp(name); }
+int FailingMakeTemp(char* name) { return ThirdCall() ? -1 : ::mkstemp(name); }
+ssize_t Write(int fd, const void* data, std::size_t size) { return ::write(fd, data, size); }
+int Flush(int fd) { return ::fsync(fd); }
+int Close(int fd) { return ::close(fd); }
+int Rename(const char* from, const char* to) { return std::rename(from, to); }
+int FailingRename(const char* from, const char* to) { return ThirdCall() ? -1 : std::rename(from, to); }
+
+SprDocument ThreeFrames() {
+  SprDocument sprite;
+  sprite.Header.Palette = PaletteOf({MakeColor(255, 0, 255), MakeColor(10, 20, 30), MakeColor(200, 100, 0)});
+  sprite.Frames = {SolidFrame(2, 2, 1), FrameFromRows({{1, 2, 0, 1, 2}, {0, 0, 1, 1, 2}}), SolidFrame(3, 1, 2)};
+  sprite.Header.FrameCount = 3;
+  return sprite;
+}
+
+}  // namespace
+
+TEST(StagedFiles, AFailureOnTheLastFileChangesNoFileAndLeavesNoTemporary) {
+  const Bytes old{'o', 'l', 'd'};
+  for (const WriteOps& ops : {WriteOps{FailingMakeTemp, Write, Flush, Close, Rename},
+                              WriteOps{MakeTemp, Write, Flush, Close, FailingRename}}) {
+    TempDir dir;
+    ASSERT_TRUE(WriteFileAtomically(dir / "a", old, "test"));
+    ASSERT_TRUE(WriteFileAtomically(dir / "c", old, "test"));
+    g_calls = 0;
+    SetWriteOpsForTesting(&ops);
+    Status status;
+    {
+      StagedFiles files;
+      for (const char* name : {"a", "b", "c"}) status = files.Stage(dir / name, Bytes{'n', 'e', 'w'}, "Export error");
+      if (status) status = files.Commit();
+    }
+    SetWriteOpsForTesting(nullptr);
+    ASSERT_FALSE(status);
+    EXPECT_EQ(status.error().title, "Export error");
+    EXPECT_EQ(ReadBytes(dir / "a"), old);
+    EXPECT_EQ(ReadBytes(dir / "c"), old);
+    EXPECT_EQ(TempDir::ListNames(dir.Path()), (Names{"a", "c"}));
+  }
+}
+
+TEST(ExportAllFrames, WritesEachFrameAsTheConvertersCodeIt) {
+  const SprDocument sprite = ThreeFrames();
+  const SprHeader& header = sprite.Header;
+  const std::vector<std::pair<ExportFormat, std::function<Bytes(const SprFrame&)>>> stills{
+      {ExportFormat::Bmp, [&](const SprFrame& frame) { return Converter_Bmp::SerializeBmp(header, frame); }},
+      {ExportFormat::Gif, [&](const SprFrame& frame) { return Converter_Gif::EncodeGif(header, frame, true); }},
+      {ExportFormat::Gif87, [&](const SprFrame& frame) { return Converter_Gif::EncodeGif(header, frame, false); }},
+      {ExportFormat::Png, [&](const SprFrame& frame) { return *Converter_Png::EncodeIndexedPng(header, frame); }},
+  };
+  for (const auto& [format, encode] : stills) {
+    TempDir dir;
+    ASSERT_TRUE(ExportAllFrames(sprite, format, dir / "hero.out"));
+    EXPECT_EQ(TempDir::ListNames(dir.Path()).size(), 3u);
+    for (int number = 1; number <= 3; ++number) {
+      EXPECT_EQ(ReadBytes(NumberedFileName(dir / "hero.out", number, ExportExtension(format))),
+                encode(sprite.Frames[static_cast<std::size_t>(number - 1)]));
+    }
+    ASSERT_TRUE(ExportFrame(sprite, 2, format, dir / "two"));
+    EXPECT_EQ(ReadBytes(dir / "two"), encode(sprite.Frames[1]));
+  }
+  for (const bool transparent : {true, false}) {
+    TempDir dir;
+    int coded = 0;
+    const ExportFormat format = transparent ? ExportFormat::AnimatedGif : ExportFormat::AnimatedGif87;
+    ASSERT_TRUE(ExportAllFrames(sprite, format, dir / "walk.gif", [&] { ++coded; }));
+    EXPECT_EQ(ReadBytes(dir / "walk.gif"), *Converter_Gif::EncodeAnimatedGif(header, sprite.Frames, transparent));
+    EXPECT_EQ(coded, 3);
+  }
+}
+
+TEST(ExportAllFrames, AFailureWritesNoFile) {
+  SprDocument sprite = ThreeFrames();
+  TempDir dir;
+  ASSERT_TRUE(WriteFileAtomically(dir / "hero-01.png", Bytes{'o', 'l', 'd'}, "test"));
+  for (const int number : {0, 4}) {
+    const Status status = ExportFrame(sprite, number, ExportFormat::Png, dir / "hero.png");
+    ASSERT_FALSE(status);
+    EXPECT_EQ(status.error().text, "The sprite has no frame " + std::to_string(number) + ".");
+    EXPECT_EQ(status.error().detail, "It has 3 frame(s).");
+  }
+  sprite.Frames.back() = SprFrame{};  // a PNG cannot be empty
+  const Status status = ExportAllFrames(sprite, ExportFormat::Png, dir / "hero.png");
+  ASSERT_FALSE(status);
+  EXPECT_EQ(status.error().title, kExportErrorTitle);
+  EXPECT_EQ(ReadBytes(dir / "hero-01.png"), (Bytes{'o', 'l', 'd'}));
+  EXPECT_EQ(TempDir::ListNames(dir.Path()), Names{"hero-01.png"});
+}
+
+TEST(InsertBitmapFrame, OnlyASpriteWithoutPaletteTakesTheColourTable) {
+  const SprFrame pose = FrameFromRows({{1, 1, 1, 1, 1}, {0, 1, 0, 1, 0}});
+  const Converter_Bmp::BmpImage bitmap{.Width = 5, .Height = 2, .Pixels = pose.Pixels, .ColorTable = Bytes(1024, 7)};
+  for (const bool hasPalette : {true, false}) {
+    SprDocument sprite = ThreeFrames();
+    if (!hasPalette) sprite.Header.Palette.clear();
+    const Bytes palette = hasPalette ? sprite.Header.Palette : bitmap.ColorTable;
+    ASSERT_TRUE(InsertBitmapFrame(sprite, 1, bitmap));
+    EXPECT_EQ(sprite.Frames[1].Pixels, pose.Pixels);
+    EXPECT_EQ(sprite.Header.Palette, palette);
+
+    const SprDocument before = sprite;
+    const Status refused = InsertBitmapFrame(sprite, 5, bitmap);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().title, "Add error");
+    EXPECT_EQ(sprite, before);
+  }
+}
+
+RC_GTEST_PROP(SetPaletteColor, WritesOnlyTheEntryInMemoryOrder,
+              (std::uint8_t red, std::uint8_t green, std::uint8_t blue)) {
+  const int index = *rc::gen::inRange(-1, kPaletteEntries + 1);
+  const auto size = *rc::gen::inRange<std::size_t>(0, kPaletteBytes + 8);
+  Bytes palette = *rc::gen::container<Bytes>(size, rc::gen::arbitrary<std::uint8_t>());
+  Bytes expected = palette;
+  const auto at = static_cast<std::size_t>(4 * index);
+  const bool holds = index >= 0 && index < kPaletteEntries && at + 3 <= size;
+  if (holds) std::copy_n(Bytes{blue, green, red}.begin(), 3, expected.begin() + static_cast<std::ptrdiff_t>(at));
+
+  RC_ASSERT(Tool_Spr::SetPaletteColor(palette, index, MakeColor(red, green, blue)) == holds);
+  RC_ASSERT(palette == expected);
+}
