@@ -66,6 +66,9 @@ TEST_F(WindowTest, ItemsAndButtonsStartWithTheirCaptionsShortcutsAndStates) {
   EXPECT_EQ(NamesOf(m_window->findChild<QToolBar*>("RepBar")->actions()),
             QStringList({"", "Action", "Sound", "", "First", "Prev", "Next", "Last", "", "Play", "Pause", "", "Loop"}));
   EXPECT_EQ(Action("Sub")->toolTip(), "Delete a  frame");
+  // The images come from the SVG resources.
+  for (const QIcon& icon : {m_window->windowIcon(), Action("Open")->icon(), Action("Loop")->icon()})
+    EXPECT_FALSE(icon.pixmap(16).isNull());
   EXPECT_EQ(PanelText(1), "Size : ");
   EXPECT_EQ(PanelText(2), "Frame : 0/0");
   EXPECT_EQ(PanelText(3), "FPS:   8");
