@@ -53,7 +53,6 @@ class PlaybackState : public QObject {
 
   bool ActionMode() const { return m_actionMode; }
   void SetActionMode(bool on) { m_actionMode = on; }
-  bool Looping() const { return m_looping; }
   void SetLooping(bool on) { m_looping = on; }
   bool Playing() const { return m_playing; }
   void Play();

@@ -28,7 +28,6 @@ class ViewState : public QObject {
 
   bool TransparencyOn() const { return m_transparencyOn; }
   void SetTransparencyOn(bool on);
-  Color BackgroundColor() const { return m_backgroundColor; }
   void SetBackgroundColor(Color color);
   void SetBackgroundPicture(Image picture);
   // The palette entry drawn with red and blue exchanged, -1 for none.

@@ -31,7 +31,6 @@ class PaletteCell : public QWidget {
 
   PaletteCell(int index, QWidget* parent);
 
-  int Index() const { return m_index; }
   Color CellColor() const { return m_color; }
   void SetCellColor(Color color);
   // A single-line border around the cell.
