@@ -72,11 +72,7 @@ void FileCommands::Save() {
   m_session.SetActivity(Activity::Writing);
   const Status saved = Tool_Spr::SaveSprite(FsPath(path), m_session.Document().Sprite());
   m_session.SetActivity(Activity::Idle);
-  if (!saved) {
-    Message message = MessageFromError(saved.error());
-    message.Title = QString::fromLatin1(Tool_Spr::kSaveErrorTitle);
-    m_messages.Show(message);
-  }
+  if (!saved) m_messages.Show(MessageFromError(saved.error()));
 }
 
 }  // namespace tessaloom

@@ -10,16 +10,6 @@
 #include "gui/window/palette_editing.h"
 
 namespace tessaloom {
-namespace {
-
-Message PaletteMessage(const Error& error) {
-  Message message = MessageFromError(error);
-  message.Title = QString::fromLatin1(Tool_Pal::kPaletteErrorTitle);
-  return message;
-}
-
-}  // namespace
-
 PaletteCommands::PaletteCommands(Session& session, PaletteEditing& editing, Dialog& dialog, Messages& messages,
                                  QObject* parent)
     : QObject(parent), m_session(session), m_editing(editing), m_dialog(dialog), m_messages(messages) {}
@@ -90,7 +80,7 @@ void PaletteCommands::ExportPal() {
   const auto form = m_dialog.FilterIndex() == static_cast<int>(Tool_Pal::PalForm::Riff) ? Tool_Pal::PalForm::Riff
                                                                                          : Tool_Pal::PalForm::Raw;
   const Status written = Tool_Pal::ExportPalette(FsPath(path), m_session.Document().Palette(), form);
-  if (!written) m_messages.Show(PaletteMessage(written.error()));
+  if (!written) m_messages.Show(MessageFromError(written.error()));
 }
 
 void PaletteCommands::ImportPal() {
@@ -101,7 +91,7 @@ void PaletteCommands::ImportPal() {
 
   auto imported = Tool_Pal::ImportPalette(FsPath(path), static_cast<Tool_Pal::PalForm>(index));
   if (!imported) {
-    m_messages.Show(PaletteMessage(imported.error()));
+    m_messages.Show(MessageFromError(imported.error()));
     return;
   }
   const Status accepted = Tool_Pal::CheckReplacement(m_session.Document().Palette(), *imported);
