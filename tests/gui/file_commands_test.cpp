@@ -57,9 +57,9 @@ TEST_F(WindowTest, TheRecentListKeepsTheLastFiveAndSurvivesARestart) {
 
   Restart();
   EXPECT_EQ(RecentCaptions(), lastFive);
-  Menu("OpenRecentFile")->actions()[0]->trigger();
-  EXPECT_TRUE(SameImages(Sprite(), TestSprite(2)));
-  EXPECT_EQ(m_window->Canvas().toolTip(), paths[1]);
+  Menu("OpenRecentFile")->actions()[3]->trigger();
+  EXPECT_TRUE(SameImages(Sprite(), TestSprite(5)));
+  EXPECT_EQ(m_window->Canvas().toolTip(), paths[4]);
   EXPECT_EQ(RecentCaptions(), lastFive);
   EXPECT_EQ(Enabled(kSpriteCommands), kSpriteCommands);
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 #include "core/common/file_io.h"
 #include "core/palette/tool_pal.h"
@@ -45,6 +46,10 @@ TEST_F(PaletteTest, CellsShowTheEntriesAndTheWindowShowsAndHides) {
   EXPECT_EQ(Cell(12).CellColor(), TestColor(12));
   EXPECT_EQ(Cell(12).toolTip(), " 12, 243, 188");
   PaletteWindow& palette = ShowPalette();
+  EXPECT_EQ(palette.findChildren<PaletteCell*>("PalColor").size(), 256);
+  QStringList toolTips;
+  for (const QAction* button : palette.findChild<QToolBar*>("PalTool")->actions()) toolTips << button->toolTip();
+  EXPECT_EQ(toolTips, (QStringList{"Import Palette", "Export Palette", "", "Undo palette change"}));
   EXPECT_EQ(Action("ViewPalette")->text(), "Hide Palette");
   EXPECT_TRUE(Action("Palette")->isChecked());
   Click(12);

@@ -36,8 +36,14 @@ TEST_F(ViewTest, ZoomStepsThroughItsTextsAndDisablesAnItemOnlyPastALimit) {
   for (const auto& step : steps) {
     SCOPED_TRACE(step.text);
     Trigger(step.item);
-    EXPECT_EQ(m_window->findChild<QLabel*>("ZoomIndicator")->text(), step.text);
-    EXPECT_EQ(m_window->findChild<QLabel*>("ZoomIndicatorShd")->text(), step.text);
+    const auto* label = m_window->findChild<QLabel*>("ZoomIndicator");
+    const auto* shadow = m_window->findChild<QLabel*>("ZoomIndicatorShd");
+    EXPECT_EQ(label->text() + shadow->text(), QString(step.text) + step.text);
+    // At the lower right of the canvas, the shadow one pixel below and right.
+    const QSize canvas = m_window->Canvas().size();
+    EXPECT_EQ(label->geometry().bottomRight(), QPoint(canvas.width() - 5, canvas.height() - 31));
+    EXPECT_EQ(shadow->pos(), label->pos() + QPoint(1, 1));
+    EXPECT_EQ(label->size(), label->sizeHint());
     EXPECT_EQ(Enabled({"ZoomOut", "ZoomIn"}), step.enabled);
     if (step.drawnWidth >= 0) EXPECT_EQ(DrawnArea().Width, step.drawnWidth);
   }

@@ -123,7 +123,6 @@ QAction* RecentFilesItem(MainMenus& menus, int index) {
     const QAction* first = menus.RecentFiles.constFirst();
     QAction* item = AddItem(*menus.OpenRecentFile, "RecentFiles", first->text());
     item->setData(static_cast<int>(menus.RecentFiles.size()));
-    item->setEnabled(first->isEnabled());
     menus.RecentFiles.append(item);
   }
   return menus.RecentFiles[index];
