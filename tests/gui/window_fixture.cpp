@@ -107,16 +107,12 @@ QAction* WindowTest::Action(const char* name) const {
   return action;
 }
 
+// A menu's objectName is also its menu action's.
 QStringList WindowTest::Enabled(const QStringList& names) const {
   QStringList enabled;
   for (const QString& name : names) {
-    const QObject* object = m_window->findChild<QObject*>(name);
-    const auto* menu = qobject_cast<const QMenu*>(object);
-    const auto* widget = qobject_cast<const QWidget*>(object);
-    const auto* action = qobject_cast<const QAction*>(object);
-    if ((menu && menu->menuAction()->isEnabled()) || (!menu && widget && widget->isEnabled()) ||
-        (action && action->isEnabled()))
-      enabled << name;
+    const auto* action = m_window->findChild<QAction*>(name);
+    if (action ? action->isEnabled() : m_window->findChild<QWidget*>(name)->isEnabled()) enabled << name;
   }
   return enabled;
 }

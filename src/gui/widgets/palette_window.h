@@ -1,8 +1,8 @@
 #pragma once
 // The palette window: the sprite's 256 palette entries as a 16 x 16 grid of cells,
 // entry 0 at the top left, the toolbar `PalTool` (Import, Export, Undo) and the info
-// panels `PalInfo`. The main window creates it hidden on first use and fills its
-// cells; closing it discards it, and the next use creates it anew. It only shows:
+// panels `PalInfo`. The palette commands create it hidden on first use and fill
+// its cells; closing it discards it, and the next use creates it anew. It only shows:
 // what its cells and buttons do is decided by the editor that listens to it.
 
 #include <QMainWindow>

@@ -1,8 +1,9 @@
 #pragma once
 // The main window `Spr`: the canvas, the menus, the document and transport toolbars
 // and the status bar. It wires the commands to their menu items and buttons, makes
-// the palette and actions windows, and decides in one place, UpdateActions, which
-// commands are enabled, from the session and the commands' own state.
+// the actions window, and decides in one place, UpdateActions, which commands are
+// enabled, checked and how they are captioned, from the session and the commands'
+// own state.
 
 #include <QMainWindow>
 #include <QPointer>
