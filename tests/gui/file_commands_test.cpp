@@ -57,6 +57,7 @@ TEST_F(WindowTest, TheRecentListKeepsTheLastFiveAndSurvivesARestart) {
 
   Restart();
   EXPECT_EQ(RecentCaptions(), lastFive);
+  EXPECT_TRUE(Menu("OpenRecentFile")->actions()[0]->isEnabled()) << "the item that said None";
   Menu("OpenRecentFile")->actions()[3]->trigger();
   EXPECT_TRUE(SameImages(Sprite(), TestSprite(5)));
   EXPECT_EQ(m_window->Canvas().toolTip(), paths[4]);
