@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/render/painter.h"
-#include "core/render/sprite_drawing.h"
+#include "core/render/canvas_drawing.h"
 #include "support/frame_builder.h"
 
 namespace tessaloom {

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "core/render/frame_placement.h"
-#include "core/render/sprite_drawing.h"
+#include "core/render/view_settings.h"
+#include "core/render/canvas_drawing.h"
 #include "support/frame_builder.h"
 
 namespace tessaloom {

@@ -6,7 +6,7 @@
 #include "gui/app/fs_path.h"
 #include "gui/app/messages.h"
 #include "gui/app/session.h"
-#include "core/common/numbered_names.h"
+#include "core/operations/sprite_operations.h"
 #include "core/convert/converter_bmp.h"
 #include "core/convert/converter_gif.h"
 #include "core/convert/converter_png.h"

@@ -12,7 +12,7 @@
 #include "gui/palette/spr_pal.h"
 #include "core/render/painter.h"
 #include "gui/render/spr_bg.h"
-#include "core/render/sprite_drawing.h"
+#include "core/render/canvas_drawing.h"
 
 namespace tessaloom {
 namespace {

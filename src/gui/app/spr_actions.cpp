@@ -9,7 +9,7 @@
 #include "gui/app/messages.h"
 #include "gui/app/session.h"
 #include "gui/app/spr.h"
-#include "core/render/clip_drawing.h"
+#include "core/render/canvas_drawing.h"
 #include "gui/render/spr_bg.h"
 
 namespace tessaloom {
