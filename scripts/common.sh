@@ -13,7 +13,7 @@ TESSALOOM_FUZZ_BUILD=${TESSALOOM_FUZZ_BUILD:-$TESSALOOM_BUILD-fuzz}
 TESSALOOM_PACKAGES=(
   g++ cmake ninja-build pkg-config git
   libpng-dev libgif-dev libcli11-dev nlohmann-json3-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev librapidcheck-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
 )
 # The compiler of the fuzz build, with its sanitizer and libFuzzer runtimes.

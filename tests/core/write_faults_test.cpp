@@ -1,8 +1,8 @@
-// Every file writer, made to fail part-way through the atomic writer's system-call
-// seam: a disk that fills up, a flush, close or rename that fails, a folder that
-// cannot be written or does not exist. Each time the error carries the writer's title
-// and the cause, the file that was there keeps every byte, and no temporary file is
-// left behind. Writes that the system cuts short or interrupts still write everything.
+// Every file is written through WriteFileAtomically, made to fail here part-way through
+// its system-call seam: a disk that fills up, a flush, close or rename that fails, a
+// folder that cannot be written or does not exist. Each time the error carries the
+// title and the cause, the file that was there keeps every byte, and no temporary
+// file is left behind. Every writer then only proves that it writes through it.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -31,66 +30,20 @@ using namespace tessaloom;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using Path = std::filesystem::path;
 
-struct WriterCase {
-  std::string Name;
-  std::string FileName;
-  std::string Title;
-  std::function<Status(const std::filesystem::path&)> Write;
-};
-
-// Names the case in test listings (gtest would print the object's bytes).
-void PrintTo(const WriterCase& writer, std::ostream* out) { *out << writer.Name; }
-
-const SprDocument& Sprite() {
-  static const SprDocument sprite = [] {
-    SprDocument document;
-    document.Header.Palette = PaletteOf({MakeColor(255, 0, 255), MakeColor(10, 20, 30), MakeColor(200, 100, 0)});
-    document.Frames = {FrameFromRows({{1, 2, 0, 1, 2}, {0, 0, 1, 1, 2}}), SolidFrame(3, 4, 2)};
-    document.Header.FrameCount = 2;
-    return document;
-  }();
-  return sprite;
-}
-
-const SprHeader& Header() { return Sprite().Header; }
-const SprFrame& Frame() { return Sprite().Frames[0]; }
-
-std::vector<WriterCase> Writers() {
-  using Path = std::filesystem::path;
-  return {
-      {"Spr", "out.spr", "Save error", [](const Path& path) { return Tool_Spr::SaveSprite(path, Sprite()); }},
-      {"Bmp", "out.bmp", "Export error",
-       [](const Path& path) { return Converter_Bmp::WriteBmp(Header(), Frame(), path); }},
-      {"Gif", "out.gif", "Export error",
-       [](const Path& path) { return Converter_Gif::WriteGif(Header(), Frame(), path, true); }},
-      {"Gif87", "out.gif", "Export error",
-       [](const Path& path) { return Converter_Gif::WriteGif(Header(), Frame(), path, false); }},
-      {"AnimatedGif", "out.gif", "Export error",
-       [](const Path& path) { return Converter_Gif::WriteAnimatedGif(Header(), Sprite().Frames, path, true); }},
-      {"IndexedPng", "out.png", "Export error",
-       [](const Path& path) { return Converter_Png::WriteIndexedPng(Header(), Frame(), path); }},
-      {"RgbPng", "out.png", "Export error",
-       [](const Path& path) { return Converter_Png::WriteRgbPng(Image(6, 4, 0xFF336699u), path); }},
-      {"RawPal", "out.pal", Tool_Pal::kPaletteErrorTitle,
-       [](const Path& path) { return Tool_Pal::ExportPalette(path, Header().Palette, Tool_Pal::PalForm::Raw); }},
-      {"RiffPal", "out.pal", Tool_Pal::kPaletteErrorTitle,
-       [](const Path& path) { return Tool_Pal::ExportPalette(path, Header().Palette, Tool_Pal::PalForm::Riff); }},
-  };
-}
-
-// The system calls, each of which a fault below replaces.
-int MakeTemp(char* pathTemplate) { return ::mkstemp(pathTemplate); }
-ssize_t Write(int fd, const void* data, std::size_t size) { return ::write(fd, data, size); }
-int Flush(int fd) { return ::fsync(fd); }
-int Close(int fd) { return ::close(fd); }
-int Rename(const char* from, const char* to) { return std::rename(from, to); }
-constexpr WriteOps kRealOps{MakeTemp, Write, Flush, Close, Rename};
+const Bytes kOld{'o', 'l', 'd', ' ', 'f', 'i', 'l', 'e', 0, 1, 2, 3};
 
 int Failing(int errorNumber) {
   errno = errorNumber;
   return -1;
 }
+
+// The system calls, each of which a fault below replaces.
+const WriteOps kRealOps{[](char* pathTemplate) { return ::mkstemp(pathTemplate); },
+                        [](int fd, const void* data, std::size_t size) { return ::write(fd, data, size); },
+                        [](int fd) { return ::fsync(fd); }, [](int fd) { return ::close(fd); },
+                        [](const char* from, const char* to) { return std::rename(from, to); }};
 
 // A disk with room for a few more bytes: the first write lands in part, then ENOSPC.
 std::size_t g_room = 0;
@@ -109,37 +62,13 @@ ssize_t Trickle(int fd, const void* data, std::size_t size) {
   return ::write(fd, data, std::min<std::size_t>(size, 3));
 }
 
-struct Fault {
-  std::string Name;
-  WriteOps Ops;
-  int Cause;              // the errno whose text the error must carry
-  std::size_t Room = 0;   // for WriteUntilFull
-  bool MissingFolder = false;
-};
-
-std::vector<Fault> Faults() {
-  WriteOps full = kRealOps;
-  full.write = WriteUntilFull;
-  WriteOps badFlush = kRealOps;
-  badFlush.flush = [](int) { return Failing(EIO); };
-  WriteOps badClose = kRealOps;
-  badClose.close = [](int fd) { return ::close(fd) == 0 ? Failing(EIO) : -1; };
-  WriteOps badRename = kRealOps;
-  badRename.rename = [](const char*, const char*) { return Failing(EXDEV); };
-  // What mkstemp reports in a folder without write permission (root, who runs the
-  // tests in CI, is not bound by permissions, so the refusal is simulated).
-  WriteOps readOnly = kRealOps;
-  readOnly.makeTemp = [](char*) { return Failing(EACCES); };
-  return {
-      {"disk full after 10 bytes", full, ENOSPC, 10},
-      {"disk already full", full, ENOSPC, 0},
-      {"flush fails", badFlush, EIO},
-      {"close fails", badClose, EIO},
-      {"rename fails", badRename, EXDEV},
-      {"read-only folder", readOnly, EACCES},
-      {"missing folder", kRealOps, ENOENT, 0, true},
-  };
+WriteOps With(const std::function<void(WriteOps&)>& change) {
+  WriteOps ops = kRealOps;
+  change(ops);
+  return ops;
 }
+
+const WriteOps kFailingRename = With([](WriteOps& ops) { ops.rename = [](const char*, const char*) { return Failing(EXDEV); }; });
 
 // Installs `ops` for the atomic writer and restores the system calls afterwards.
 class ScopedWriteOps {
@@ -151,63 +80,129 @@ class ScopedWriteOps {
   WriteOps m_ops;
 };
 
-Bytes ReadBytes(const std::filesystem::path& path) {
-  auto bytes = ReadWholeFile(path, "Open error");
-  return bytes ? *bytes : Bytes{};
+Bytes ReadBytes(const Path& path) { return ReadWholeFile(path, "Open error").value(); }
+
+// The file was refused with `title` and the cause, and `target` holds the old bytes alone.
+void ExpectKept(const Status& status, const Path& target, const std::string& title, int cause) {
+  ASSERT_FALSE(status);
+  EXPECT_EQ(status.error().title, title);
+  EXPECT_NE(status.error().text.find(target.filename().string()), std::string::npos) << status.error().text;
+  EXPECT_NE(status.error().text.find(std::strerror(cause)), std::string::npos) << status.error().text;
+  EXPECT_EQ(ReadBytes(target), kOld);
+  EXPECT_EQ(TempDir::ListNames(target.parent_path()), std::vector<std::string>{target.filename().string()});
 }
 
-class WriteFaults : public testing::TestWithParam<WriterCase> {};
-
-TEST_P(WriteFaults, AFailedWriteReportsItAndKeepsTheOldFile) {
-  const WriterCase& writer = GetParam();
-  const Bytes old{'o', 'l', 'd', ' ', 'f', 'i', 'l', 'e', 0, 1, 2, 3};
-  for (const Fault& fault : Faults()) {
+TEST(AtomicWrite, AFailureAnywhereKeepsTheOldFileAndLeavesNoTemporary) {
+  struct Fault {
+    const char* Name;
+    WriteOps Ops;
+    int Cause;
+    std::size_t Room = 0;  // for WriteUntilFull
+  };
+  // mkstemp's refusal in a folder without write permission is simulated: root, who runs
+  // the tests in CI, is not bound by permissions.
+  const Fault faults[] = {
+      {"disk full after 10 bytes", With([](WriteOps& ops) { ops.write = WriteUntilFull; }), ENOSPC, 10},
+      {"disk already full", With([](WriteOps& ops) { ops.write = WriteUntilFull; }), ENOSPC},
+      {"flush fails", With([](WriteOps& ops) { ops.flush = [](int) { return Failing(EIO); }; }), EIO},
+      {"close fails", With([](WriteOps& ops) { ops.close = [](int fd) { return ::close(fd) == 0 ? Failing(EIO) : -1; }; }), EIO},
+      {"rename fails", kFailingRename, EXDEV},
+      {"read-only folder", With([](WriteOps& ops) { ops.makeTemp = [](char*) { return Failing(EACCES); }; }), EACCES},
+  };
+  for (const Fault& fault : faults) {
     SCOPED_TRACE(fault.Name);
     TempDir dir;
-    const auto target = fault.MissingFolder ? dir / "missing" / writer.FileName : dir / writer.FileName;
-    if (!fault.MissingFolder) {
-      ASSERT_TRUE(WriteFileAtomically(target, old, "Setup"));
-    }
-
+    ASSERT_TRUE(WriteFileAtomically(dir / "out.bin", kOld, "Setup"));
     g_room = fault.Room;
     Status status;
     {
       ScopedWriteOps ops(fault.Ops);
-      status = writer.Write(target);
+      status = WriteFileAtomically(dir / "out.bin", Bytes(100, 7), "Title");
     }
-    ASSERT_FALSE(status);
     EXPECT_EQ(g_room, 0u);  // a disk with room took its bytes before it failed
-    EXPECT_EQ(status.error().title, writer.Title);
-    EXPECT_NE(status.error().text.find(writer.FileName), std::string::npos) << status.error().text;
-    EXPECT_NE(status.error().text.find(std::strerror(fault.Cause)), std::string::npos) << status.error().text;
-    if (fault.MissingFolder) {
-      EXPECT_TRUE(TempDir::ListNames(dir.Path()).empty());
-    } else {
-      EXPECT_EQ(ReadBytes(target), old);
-      EXPECT_EQ(TempDir::ListNames(dir.Path()), std::vector<std::string>{writer.FileName});
-    }
+    ExpectKept(status, dir / "out.bin", "Title", fault.Cause);
   }
+  TempDir dir;
+  const Status missing = WriteFileAtomically(dir / "missing" / "out.bin", kOld, "Title");
+  ASSERT_FALSE(missing);
+  EXPECT_NE(missing.error().text.find(std::strerror(ENOENT)), std::string::npos) << missing.error().text;
+  EXPECT_TRUE(TempDir::ListNames(dir.Path()).empty());
 }
 
-TEST_P(WriteFaults, ShortAndInterruptedWritesStillWriteEverything) {
+TEST(AtomicWrite, ShortAndInterruptedWritesStillWriteEverything) {
+  TempDir dir;
+  Bytes bytes(100);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i);
+  {
+    ScopedWriteOps trickle(With([](WriteOps& ops) { ops.write = Trickle; }));
+    ASSERT_TRUE(WriteFileAtomically(dir / "out.bin", bytes, "Title"));
+  }
+  EXPECT_EQ(ReadBytes(dir / "out.bin"), bytes);
+  EXPECT_EQ(TempDir::ListNames(dir.Path()), std::vector<std::string>{"out.bin"});
+}
+
+struct WriterCase {
+  std::string Name;
+  std::string Title;
+  std::function<Status(const Path&)> Write;
+  std::function<Bytes()> Encode;  // the bytes the file must hold
+};
+
+// Names the case in test listings (gtest would print the object's bytes).
+void PrintTo(const WriterCase& writer, std::ostream* out) { *out << writer.Name; }
+
+const SprDocument kSprite = SpriteOf({FrameFromRows({{1, 2, 0, 1, 2}, {0, 0, 1, 1, 2}}), SolidFrame(3, 4, 2)});
+const SprHeader& kHeader = kSprite.Header;
+const SprFrame& kFrame = kSprite.Frames[0];
+const Image kCanvas(6, 4, 0xFF336699u);
+
+std::vector<WriterCase> Writers() {
+  using namespace Converter_Gif;
+  using Tool_Pal::PalForm;
+  const auto palette = [](PalForm form) {
+    return WriterCase{form == PalForm::Raw ? "RawPal" : "RiffPal", "Palette error",
+                      [=](const Path& path) { return Tool_Pal::ExportPalette(path, kHeader.Palette, form); },
+                      [=] { return Tool_Pal::SerializePalette(kHeader.Palette, form); }};
+  };
+  return {
+      {"Spr", "Save error", [](const Path& path) { return Tool_Spr::SaveSprite(path, kSprite); },
+       [] { return Tool_Spr::SerializeSprite(kSprite).value(); }},
+      {"Bmp", "Export error", [](const Path& path) { return Converter_Bmp::WriteBmp(kHeader, kFrame, path); },
+       [] { return Converter_Bmp::SerializeBmp(kHeader, kFrame); }},
+      {"Gif", "Export error", [](const Path& path) { return WriteGif(kHeader, kFrame, path, true); },
+       [] { return EncodeGif(kHeader, kFrame, true); }},
+      {"Gif87", "Export error", [](const Path& path) { return WriteGif(kHeader, kFrame, path, false); },
+       [] { return EncodeGif(kHeader, kFrame, false); }},
+      {"AnimatedGif", "Export error", [](const Path& path) { return WriteAnimatedGif(kHeader, kSprite.Frames, path, false); },
+       [] { return EncodeAnimatedGif(kHeader, kSprite.Frames, false).value(); }},
+      {"IndexedPng", "Export error", [](const Path& path) { return Converter_Png::WriteIndexedPng(kHeader, kFrame, path); },
+       [] { return Converter_Png::EncodeIndexedPng(kHeader, kFrame).value(); }},
+      {"RgbPng", "Export error", [](const Path& path) { return Converter_Png::WriteRgbPng(kCanvas, path); },
+       [] { return Converter_Png::EncodeRgbPng(kCanvas).value(); }},
+      palette(PalForm::Raw),
+      palette(PalForm::Riff),
+  };
+}
+
+class Writer : public testing::TestWithParam<WriterCase> {};
+
+TEST_P(Writer, WritesItsBytesThroughTheAtomicWriter) {
   const WriterCase& writer = GetParam();
   TempDir dir;
-  ASSERT_TRUE(writer.Write(dir / "whole"));
-  WriteOps trickle = kRealOps;
-  trickle.write = Trickle;
+  ASSERT_TRUE(writer.Write(dir / "new"));
+  EXPECT_EQ(ReadBytes(dir / "new"), writer.Encode());
+
+  ASSERT_TRUE(WriteFileAtomically(dir / "old", kOld, "Setup"));
   Status status;
   {
-    ScopedWriteOps ops(trickle);
-    status = writer.Write(dir / writer.FileName);
+    ScopedWriteOps ops(kFailingRename);
+    status = writer.Write(dir / "old");
   }
-  ASSERT_TRUE(status) << status.error().text;
-  const Bytes whole = ReadBytes(dir / "whole");
-  EXPECT_FALSE(whole.empty());
-  EXPECT_EQ(ReadBytes(dir / writer.FileName), whole);
-  EXPECT_EQ(TempDir::ListNames(dir.Path()), (std::vector<std::string>{writer.FileName, "whole"}));
+  std::filesystem::remove(dir / "new");
+  ExpectKept(status, dir / "old", writer.Title, EXDEV);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWriter, WriteFaults, testing::ValuesIn(Writers()),
+INSTANTIATE_TEST_SUITE_P(Every, Writer, testing::ValuesIn(Writers()),
                          [](const testing::TestParamInfo<WriterCase>& writer) { return writer.param.Name; });
 
 }  // namespace

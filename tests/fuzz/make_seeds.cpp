@@ -1,6 +1,6 @@
-// Writes the starting corpus of every fuzz target, made by our own builders and the
-// demo files: well-formed files of every kind and version, plus the odd cases the
-// readers must refuse or tolerate, so that fuzzing starts deep inside each format.
+// Writes the starting corpus of every fuzz target, made by the shared test builders
+// and the demo files: well-formed files of every kind and version, plus the odd cases
+// the readers must refuse or tolerate, so that fuzzing starts deep inside each format.
 //
 // Usage: tessaloom_fuzz_seeds OUTPUT_FOLDER DEMO_FOLDER
 // Writes OUTPUT_FOLDER/<target>/<seed> for every target of input_checks.h.
@@ -12,19 +12,121 @@
 #include <vector>
 
 #include "core/common/file_io.h"
-#include "fuzz/seed_sets.h"
+#include "core/convert/converter_bmp.h"
+#include "core/palette/tool_pal.h"
+#include "core/sprite/rle.h"
+#include "core/sprite/spr_reader.h"
+#include "core/sprite/spr_writer.h"
+#include "fuzz/rle_check.h"
+#include "support/act_bytes.h"
+#include "support/bmp_bytes.h"
+#include "support/frame_builder.h"
+#include "support/spr_bytes.h"
 
 using namespace tessaloom;
 
 namespace {
 
-Status WriteSeeds(const std::filesystem::path& folder, const fuzz::SeedSet& seeds) {
+using Bytes = std::vector<std::uint8_t>;
+using SeedSet = std::map<std::string, Bytes>;  // seed file name -> contents
+
+Bytes Cut(Bytes bytes, std::size_t size) {
+  bytes.resize(std::min(bytes.size(), size));
+  return bytes;
+}
+
+SeedSet SpriteSeeds(const Bytes& demo) {
+  const Bytes code3x2{5, 0, 2, 7, 8, 9};
+  const auto coded = [&](SprHeaderBytes header) { return SprBytes().Header(header).CodedFrame(3, 2, code3x2); };
+  return {{"demo.spr", demo},
+          {"varied.spr", Tool_Spr::SerializeSprite(VariedSprite()).value()},
+          {"raw-frames.spr", SprBytes().Header({.Minor = 0, .FrameCount = 2}).RawFrame(3, 2, Bytes{1, 2, 3, 4, 5, 6})
+                                 .RawFrame(5, 1, Bytes{9, 0, 0, 8, 7}).TestPalette().Build()},
+          {"lone-zero.spr", SprBytes().Header({.FrameCount = 2}).CodedFrame(2, 2, Bytes{1, 0})
+                                .CodedFrame(1, 1, Bytes{4}).TestPalette().Build()},
+          {"no-frames.spr", SprBytes().Header({}).TestPalette().Build()},
+          {"lower-case-magic.spr", coded({.Magic = "sp", .FrameCount = 1}).TestPalette().Build()},
+          {"cut-short.spr", coded({.FrameCount = 1}).Build()}};
+}
+
+SeedSet RleSeeds(const Bytes& demo) {
+  SeedSet seeds{{"empty-pair", fuzz::RleInput(4, Bytes{1, 0, 0, 2, 0, 3, 3})},
+                {"long-runs", fuzz::RleInput(64, Bytes{0, 62, 0, 62, 0, 4, 1, 2, 3, 0, 255, 9})},
+                {"lone-zero", fuzz::RleInput(2, Bytes{1, 0})},
+                {"negative-width", fuzz::RleInput(-3, Bytes{1, 2, 0, 4})}};
+  const auto add = [&](const std::string& prefix, const SprDocument& sprite) {
+    for (std::size_t i = 0; i < sprite.Frames.size(); ++i) {
+      const SprFrame& frame = sprite.Frames[i];
+      seeds[prefix + std::to_string(i + 1)] = fuzz::RleInput(frame.Width, Tool_Spr::EncodeFrameRle(frame));
+    }
+  };
+  add("varied-frame-", VariedSprite());
+  if (const auto loaded = Tool_Spr::ParseSprite(demo)) add("demo-frame-", loaded->Document);
+  return seeds;
+}
+
+SeedSet ActSeeds(const Bytes& demo) {
+  SeedSet seeds{{"demo.act", demo}, {"no-actions.act", ActBytes(0x0205).Header(0).Events(0, {}).Take()}};
+  for (std::uint16_t version : {0x0101, 0x0200, 0x0201, 0x0202, 0x0203, 0x0204, 0x0205}) {
+    seeds["version-" + std::to_string(version >> 8) + "." + std::to_string(version & 0xFF) + ".act"] =
+        BuildActFile(RichActFile(version));
+  }
+  const Bytes full = BuildActFile(RichActFile());
+  seeds["cut-in-events.act"] = Cut(full, full.size() - 30);
+  seeds["cut-in-layer.act"] = Cut(full, 80);
+  return seeds;
+}
+
+SeedSet BmpSeeds(const SprDocument& demo) {
+  const auto bmp = [](BmpFields fields) {
+    fields.Rows = {{1, 2, 3, 4, 5}, {6, 0, 8, 9, 10}};
+    fields.Width = 5, fields.Height = 2;
+    if (fields.BitsPerPixel == 8 && fields.Table.empty()) fields.Table = GradientTable(256);
+    return BuildBmp(fields);
+  };
+  SeedSet seeds{{"full-table.bmp", bmp({})},
+                {"top-down.bmp", bmp({.TopDown = true})},
+                {"16-colours.bmp", bmp({.Table = GradientTable(16)})},
+                {"gap-before-pixels.bmp", bmp({.PixelOffset = 54 + 64 + 12, .Table = GradientTable(16)})},
+                {"large-info-header.bmp", bmp({.InfoHeaderSize = 108})},
+                {"24-bit.bmp", BuildBmp({.Width = 2, .Height = 1, .BitsPerPixel = 24, .Rows = {{1, 2, 3, 4, 5, 6}}})},
+                {"compressed.bmp", bmp({.Compression = 1})}};
+  if (!demo.Frames.empty()) seeds["demo-frame.bmp"] = Converter_Bmp::SerializeBmp(demo.Header, demo.Frames.back());
+  return seeds;
+}
+
+SeedSet PaletteSeeds(const Bytes& palette) {
+  using Tool_Pal::PalForm;
+  return {{"demo-raw.pal", Tool_Pal::SerializePalette(palette, PalForm::Raw)},
+          {"demo-riff.pal", Tool_Pal::SerializePalette(palette, PalForm::Riff)},
+          {"three-entries.pal", Tool_Pal::SerializePalette(Cut(palette, 12), PalForm::Raw)},
+          {"odd-length.pal", Cut(Tool_Pal::SerializePalette(palette, PalForm::Riff), 31)}};
+}
+
+Status WriteSeeds(const std::filesystem::path& folder, const SeedSet& seeds) {
   std::error_code code;
   std::filesystem::remove_all(folder, code);
   std::filesystem::create_directories(folder, code);
   if (code) return Error{.title = "Seed error", .text = "Cannot create \"" + folder.string() + "\": " + code.message()};
   for (const auto& [name, bytes] : seeds) {
     if (auto written = WriteFileAtomically(folder / name, bytes, "Seed error"); !written) return written;
+  }
+  return {};
+}
+
+Status WriteAllSeeds(const std::filesystem::path& output, const std::filesystem::path& demoFolder) {
+  auto sprite = ReadWholeFile(demoFolder / "hero.spr", "Seed error");
+  if (!sprite) return sprite.error();
+  auto actions = ReadWholeFile(demoFolder / "hero.act", "Seed error");
+  if (!actions) return actions.error();
+  const auto loaded = Tool_Spr::ParseSprite(*sprite);
+  const SprDocument demo = loaded ? loaded->Document : VariedSprite();
+  const SeedSet sprites = SpriteSeeds(*sprite);
+  const std::map<std::string, SeedSet> sets{
+      {"sprite", sprites},         {"roundtrip", sprites},  {"rle", RleSeeds(*sprite)},
+      {"act", ActSeeds(*actions)}, {"bmp", BmpSeeds(demo)}, {"palette", PaletteSeeds(demo.Header.Palette)}};
+  for (const auto& [target, seeds] : sets) {
+    if (auto written = WriteSeeds(output / target, seeds); !written) return written;
   }
   return {};
 }
@@ -36,17 +138,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTPUT_FOLDER DEMO_FOLDER\n", argv[0]);
     return 2;
   }
-  const std::filesystem::path output = argv[1];
-  auto sets = fuzz::AllSeedSets(argv[2]);
-  if (!sets) {
-    std::fprintf(stderr, "%s\n", sets.error().text.c_str());
+  if (auto written = WriteAllSeeds(argv[1], argv[2]); !written) {
+    std::fprintf(stderr, "%s\n", written.error().text.c_str());
     return 1;
-  }
-  for (const auto& [target, seeds] : *sets) {
-    if (auto written = WriteSeeds(output / target, seeds); !written) {
-      std::fprintf(stderr, "%s\n", written.error().text.c_str());
-      return 1;
-    }
   }
   return 0;
 }

@@ -16,6 +16,13 @@
 
 namespace tessaloom::fuzz {
 
+// The input of the check: `width` then `code`.
+inline std::vector<std::uint8_t> RleInput(std::int16_t width, Input code) {
+  std::vector<std::uint8_t> input{static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(static_cast<std::uint16_t>(width) >> 8)};
+  input.insert(input.end(), code.begin(), code.end());
+  return input;
+}
+
 // nullopt when the code ends in a 0 without its count.
 inline std::optional<std::vector<std::uint8_t>> ExpandCode(Input code) {
   std::vector<std::uint8_t> expanded;

@@ -100,4 +100,17 @@ std::vector<std::uint8_t> BuildActFile(const ActFileFields& file) {
   return bytes.Take();
 }
 
+ActFileFields RichActFile(std::uint16_t versionWord) {
+  const ActLayerFields plain{.X = -12, .Y = 30, .SpriteIndex = 1};
+  const ActLayerFields styled{.X = 5, .Y = -7, .SpriteIndex = -1, .Direction = 1, .Red = 10, .Green = 20, .Blue = 30,
+                              .Alpha = 128, .ScaleX = 1.5f, .ScaleY = 0.5f, .Rotation = 90, .SpriteType = 1,
+                              .SizeX = 40, .SizeY = 60};
+  return {.VersionWord = versionWord,
+          .Actions = {{.Clips = {{.Layers = {plain}}, {.EventIndex = 0, .Anchors = {{.X = 3, .Y = -4}}}}},
+                      {.Clips = {{.Layers = {styled, plain}, .EventIndex = 1,
+                                  .Anchors = {{.X = 1}, {.Y = 2, .Attribute = 7}}}}}},
+          .Events = {"atk", "effect\\hit.wav"},
+          .Intervals = {4.0f, 0.25f}};
+}
+
 }  // namespace tessaloom

@@ -89,4 +89,8 @@ class ActBytes {
 // A complete file: every section the version has, counts taken from the vectors.
 std::vector<std::uint8_t> BuildActFile(const ActFileFields& file);
 
+// Two actions with every shape of layer and clip trailer the version has: clips with
+// no layer, one and two, zero, one and two anchors, two events and two intervals.
+ActFileFields RichActFile(std::uint16_t versionWord = 0x0205);
+
 }  // namespace tessaloom
