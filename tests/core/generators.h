@@ -15,19 +15,20 @@ namespace tessaloom::gen {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Palette indices where 0 is drawn `zeroWeight` times as often as any other value
-// together, so that zero runs of every length, past 62 and across rows, turn up.
+// Palette indices where 0 is drawn `zeroWeight` times as often as all the others
+// together, so that zero runs of every length, past 62 and across rows, turn up. The
+// others are uniform whatever the generation size, so long rows fill the GIF dictionary.
 inline rc::Gen<std::uint8_t> Index(std::size_t zeroWeight) {
   return rc::gen::weightedOneOf<std::uint8_t>({{zeroWeight, rc::gen::just<std::uint8_t>(0)},
-                                                {1, rc::gen::arbitrary<std::uint8_t>()}});
+                                                {1, rc::gen::cast<std::uint8_t>(rc::gen::inRange(0, 256))}});
 }
 
 // Image rows, top first, of one width from 1 to maxWidth.
-inline rc::Gen<std::vector<Bytes>> Rows(int maxWidth, int maxHeight) {
+inline rc::Gen<std::vector<Bytes>> Rows(int maxWidth, int maxHeight, std::size_t maxZeroWeight = 12) {
   return rc::gen::exec([=] {
     const auto width = *rc::gen::inRange<std::size_t>(1, static_cast<std::size_t>(maxWidth) + 1);
     const auto height = *rc::gen::inRange<std::size_t>(1, static_cast<std::size_t>(maxHeight) + 1);
-    const auto index = Index(*rc::gen::inRange<std::size_t>(0, 12));
+    const auto index = Index(*rc::gen::inRange<std::size_t>(0, maxZeroWeight));
     return *rc::gen::container<std::vector<Bytes>>(height, rc::gen::container<Bytes>(width, index));
   });
 }
