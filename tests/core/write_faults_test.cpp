@@ -40,10 +40,7 @@ int Failing(int errorNumber) {
 }
 
 // The system calls, each of which a fault below replaces.
-const WriteOps kRealOps{[](char* pathTemplate) { return ::mkstemp(pathTemplate); },
-                        [](int fd, const void* data, std::size_t size) { return ::write(fd, data, size); },
-                        [](int fd) { return ::fsync(fd); }, [](int fd) { return ::close(fd); },
-                        [](const char* from, const char* to) { return std::rename(from, to); }};
+const WriteOps kRealOps{::mkstemp, ::write, ::fsync, ::close, std::rename};
 
 // A disk with room for a few more bytes: the first write lands in part, then ENOSPC.
 std::size_t g_room = 0;
@@ -70,15 +67,18 @@ WriteOps With(const std::function<void(WriteOps&)>& change) {
 
 const WriteOps kFailingRename = With([](WriteOps& ops) { ops.rename = [](const char*, const char*) { return Failing(EXDEV); }; });
 
-// Installs `ops` for the atomic writer and restores the system calls afterwards.
-class ScopedWriteOps {
- public:
-  explicit ScopedWriteOps(const WriteOps& ops) : m_ops(ops) { SetWriteOpsForTesting(&m_ops); }
-  ~ScopedWriteOps() { SetWriteOpsForTesting(nullptr); }
+// Runs `write` with `ops` in place of the system calls.
+Status WriteWith(WriteOps ops, const std::function<Status()>& write) {
+  SetWriteOpsForTesting(&ops);
+  Status status = write();
+  SetWriteOpsForTesting(nullptr);
+  return status;
+}
 
- private:
-  WriteOps m_ops;
-};
+const SprDocument kSprite = SpriteOf({FrameFromRows({{1, 2, 0, 1, 2}, {0, 0, 1, 1, 2}}), SolidFrame(3, 4, 2)});
+const SprHeader& kHeader = kSprite.Header;
+const SprFrame& kFrame = kSprite.Frames[0];
+const Image kCanvas(6, 4, 0xFF336699u);
 
 Bytes ReadBytes(const Path& path) { return ReadWholeFile(path, "Open error").value(); }
 
@@ -114,11 +114,7 @@ TEST(AtomicWrite, AFailureAnywhereKeepsTheOldFileAndLeavesNoTemporary) {
     TempDir dir;
     ASSERT_TRUE(WriteFileAtomically(dir / "out.bin", kOld, "Setup"));
     g_room = fault.Room;
-    Status status;
-    {
-      ScopedWriteOps ops(fault.Ops);
-      status = WriteFileAtomically(dir / "out.bin", Bytes(100, 7), "Title");
-    }
+    const Status status = WriteWith(fault.Ops, [&] { return WriteFileAtomically(dir / "out.bin", Bytes(100, 7), "Title"); });
     EXPECT_EQ(g_room, 0u);  // a disk with room took its bytes before it failed
     ExpectKept(status, dir / "out.bin", "Title", fault.Cause);
   }
@@ -131,12 +127,9 @@ TEST(AtomicWrite, AFailureAnywhereKeepsTheOldFileAndLeavesNoTemporary) {
 
 TEST(AtomicWrite, ShortAndInterruptedWritesStillWriteEverything) {
   TempDir dir;
-  Bytes bytes(100);
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i);
-  {
-    ScopedWriteOps trickle(With([](WriteOps& ops) { ops.write = Trickle; }));
-    ASSERT_TRUE(WriteFileAtomically(dir / "out.bin", bytes, "Title"));
-  }
+  const Bytes bytes = Tool_Spr::SerializeSprite(kSprite).value();
+  const auto trickle = With([](WriteOps& ops) { ops.write = Trickle; });
+  ASSERT_TRUE(WriteWith(trickle, [&] { return WriteFileAtomically(dir / "out.bin", bytes, "Title"); }));
   EXPECT_EQ(ReadBytes(dir / "out.bin"), bytes);
   EXPECT_EQ(TempDir::ListNames(dir.Path()), std::vector<std::string>{"out.bin"});
 }
@@ -151,36 +144,34 @@ struct WriterCase {
 // Names the case in test listings (gtest would print the object's bytes).
 void PrintTo(const WriterCase& writer, std::ostream* out) { *out << writer.Name; }
 
-const SprDocument kSprite = SpriteOf({FrameFromRows({{1, 2, 0, 1, 2}, {0, 0, 1, 1, 2}}), SolidFrame(3, 4, 2)});
-const SprHeader& kHeader = kSprite.Header;
-const SprFrame& kFrame = kSprite.Frames[0];
-const Image kCanvas(6, 4, 0xFF336699u);
+template <class Encode>
+WriterCase Case(std::string name, std::string title, std::function<Status(const Path&)> write, Encode encode) {
+  return {std::move(name), std::move(title), std::move(write), [=] { return Bytes(encode()); }};
+}
 
 std::vector<WriterCase> Writers() {
   using namespace Converter_Gif;
+  using namespace Converter_Png;
   using Tool_Pal::PalForm;
-  const auto palette = [](PalForm form) {
-    return WriterCase{form == PalForm::Raw ? "RawPal" : "RiffPal", "Palette error",
-                      [=](const Path& path) { return Tool_Pal::ExportPalette(path, kHeader.Palette, form); },
-                      [=] { return Tool_Pal::SerializePalette(kHeader.Palette, form); }};
-  };
   return {
-      {"Spr", "Save error", [](const Path& path) { return Tool_Spr::SaveSprite(path, kSprite); },
-       [] { return Tool_Spr::SerializeSprite(kSprite).value(); }},
-      {"Bmp", "Export error", [](const Path& path) { return Converter_Bmp::WriteBmp(kHeader, kFrame, path); },
-       [] { return Converter_Bmp::SerializeBmp(kHeader, kFrame); }},
-      {"Gif", "Export error", [](const Path& path) { return WriteGif(kHeader, kFrame, path, true); },
-       [] { return EncodeGif(kHeader, kFrame, true); }},
-      {"Gif87", "Export error", [](const Path& path) { return WriteGif(kHeader, kFrame, path, false); },
-       [] { return EncodeGif(kHeader, kFrame, false); }},
-      {"AnimatedGif", "Export error", [](const Path& path) { return WriteAnimatedGif(kHeader, kSprite.Frames, path, false); },
-       [] { return EncodeAnimatedGif(kHeader, kSprite.Frames, false).value(); }},
-      {"IndexedPng", "Export error", [](const Path& path) { return Converter_Png::WriteIndexedPng(kHeader, kFrame, path); },
-       [] { return Converter_Png::EncodeIndexedPng(kHeader, kFrame).value(); }},
-      {"RgbPng", "Export error", [](const Path& path) { return Converter_Png::WriteRgbPng(kCanvas, path); },
-       [] { return Converter_Png::EncodeRgbPng(kCanvas).value(); }},
-      palette(PalForm::Raw),
-      palette(PalForm::Riff),
+      Case("Spr", "Save error", [](const Path& p) { return Tool_Spr::SaveSprite(p, kSprite); },
+           [] { return Tool_Spr::SerializeSprite(kSprite).value(); }),
+      Case("Bmp", "Export error", [](const Path& p) { return Converter_Bmp::WriteBmp(kHeader, kFrame, p); },
+           [] { return Converter_Bmp::SerializeBmp(kHeader, kFrame); }),
+      Case("Gif", "Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, true); },
+           [] { return EncodeGif(kHeader, kFrame, true); }),
+      Case("Gif87", "Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, false); },
+           [] { return EncodeGif(kHeader, kFrame, false); }),
+      Case("AnimatedGif", "Export error", [](const Path& p) { return WriteAnimatedGif(kHeader, kSprite.Frames, p, false); },
+           [] { return EncodeAnimatedGif(kHeader, kSprite.Frames, false).value(); }),
+      Case("IndexedPng", "Export error", [](const Path& p) { return WriteIndexedPng(kHeader, kFrame, p); },
+           [] { return EncodeIndexedPng(kHeader, kFrame).value(); }),
+      Case("RgbPng", "Export error", [](const Path& p) { return WriteRgbPng(kCanvas, p); },
+           [] { return EncodeRgbPng(kCanvas).value(); }),
+      Case("RawPal", "Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Raw); },
+           [] { return Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Raw); }),
+      Case("RiffPal", "Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Riff); },
+           [] { return Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Riff); }),
   };
 }
 
@@ -193,11 +184,7 @@ TEST_P(Writer, WritesItsBytesThroughTheAtomicWriter) {
   EXPECT_EQ(ReadBytes(dir / "new"), writer.Encode());
 
   ASSERT_TRUE(WriteFileAtomically(dir / "old", kOld, "Setup"));
-  Status status;
-  {
-    ScopedWriteOps ops(kFailingRename);
-    status = writer.Write(dir / "old");
-  }
+  const Status status = WriteWith(kFailingRename, [&] { return writer.Write(dir / "old"); });
   std::filesystem::remove(dir / "new");
   ExpectKept(status, dir / "old", writer.Title, EXDEV);
 }
