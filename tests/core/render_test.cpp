@@ -74,13 +74,6 @@ RC_GTEST_PROP(RenderFrame, DrawsEveryPixelByTheRule, (bool transparent)) {
   RC_ASSERT(canvas == ReferenceDraw(Image(13, 11, kStale), header, rows, view, offsetX, offsetY));
 }
 
-TEST(RenderPlacement, CentresTwentyPixelsAboveTheMiddleOfTheClientAreaNotTheCanvas) {
-  SprHeader header{.Palette = PaletteOf({kMagenta, kGreen})};
-  Image wide(1000, 600);
-  Tool_Spr::DrawSprite(wide, header, SolidFrame(100, 50, 1), ViewOf(6, 640, 480), 0, 0, false);
-  EXPECT_EQ(PixelRect(220, 170, 200, 100), BoundsOfPixelsOtherThan(wide, kCleared));
-}
-
 TEST(RenderPlacement, FloorsTheExactPositionAndRoundsTheSize) {
   struct Case {
     int Width, Height, Step, ClientWidth, ClientHeight;
@@ -100,6 +93,10 @@ TEST(RenderPlacement, FloorsTheExactPositionAndRoundsTheSize) {
     EXPECT_EQ(PixelRect(placed.X, placed.Y, placed.Width, placed.Height),
               PixelRect(c.Placed.X + 5, c.Placed.Y - 5, c.Placed.Width, c.Placed.Height)) << c.Width << " " << c.Step;
   }
+  // The client area, not the canvas, is what the frame is centred on.
+  Image wide(1000, 600);
+  Tool_Spr::DrawSprite(wide, SprHeader{.Palette = PaletteOf({kMagenta, kGreen})}, SolidFrame(10, 10, 1), ViewOf(11, 200, 200), 0, 0, false);
+  EXPECT_EQ(PixelRect(81, 61, 37, 37), BoundsOfPixelsOtherThan(wide, kCleared));
 }
 
 TEST(RenderFrame, ShortPalettesReadBlackAndShortPixelsTheirLastByte) {
@@ -143,6 +140,8 @@ TEST(RenderFrame, BackgroundPictureIsDrawnUnscaledAtTheTopLeftUnderTheFrame) {
   EXPECT_EQ(canvas, Image(5, 3, 0xFF0000AAu));
 }
 
+// The highlighted entry is drawn with red and blue exchanged, as if the palette held it
+// so, the key colour included; the palette keeps its true colours.
 TEST(RenderHighlight, OnlyTheHighlightedEntryIsShownWithRedAndBlueExchanged) {
   SprDocument sprite = SpriteOf({FrameFromRows({{1, 2, 3}})});
   sprite.Header.Palette = PaletteOf({kMagenta, kOrange, kGreen, kOrange});
@@ -153,20 +152,14 @@ TEST(RenderHighlight, OnlyTheHighlightedEntryIsShownWithRedAndBlueExchanged) {
   DrawSpriteFrame(canvas, sprite, 1, view);
   EXPECT_EQ(canvas, ImageOf(3, {ToArgb(kSky), ToArgb(kGreen), ToArgb(kOrange)}));
   EXPECT_EQ(sprite, before);
-  for (const int none : {-1, 256}) {
-    EXPECT_EQ(Painter::MakeColorTable(sprite.Header.Palette, false, none), Painter::MakeColorTable(sprite.Header.Palette, false));
-  }
-  EXPECT_EQ(Painter::MakeColorTable(PaletteOf({kMagenta, kGreen}), false, 1)[1], ToArgb(kGreen));  // red = blue
-}
-
-TEST(RenderHighlight, TheKeyColourIsTakenFromTheShownColours) {
-  const std::vector<std::uint8_t> palette = PaletteOf({kSky, kOrange, kSky});
-  EXPECT_EQ(Painter::MakeColorTable(palette, true)[1], ToArgb(kOrange));
-  EXPECT_EQ(Painter::MakeColorTable(palette, true, 1)[1], Painter::kKeptOut);
-  // Highlighting entry 0 moves the key: entry 1, now its colour, is left out, entry 2 drawn.
-  const Painter::ColorTable keyed = Painter::MakeColorTable(palette, true, 0);
-  EXPECT_EQ(std::vector<Argb>(keyed.begin(), keyed.begin() + 3),
-            (std::vector<Argb>{Painter::kKeptOut, Painter::kKeptOut, ToArgb(kSky)}));
+  const auto table = [](std::vector<std::uint8_t> palette, bool transparent, int highlight) {
+    const Painter::ColorTable colors = Painter::MakeColorTable(palette, transparent, highlight);
+    return std::vector<Argb>(colors.begin(), colors.begin() + 3);
+  };
+  EXPECT_EQ(table(PaletteOf({kMagenta, kOrange, kGreen}), false, 256), table(PaletteOf({kMagenta, kOrange, kGreen}), false, -1));
+  EXPECT_EQ(table(PaletteOf({kSky, kOrange, kSky}), true, -1), (std::vector<Argb>{0, ToArgb(kOrange), 0}));
+  EXPECT_EQ(table(PaletteOf({kSky, kOrange, kSky}), true, 1), (std::vector<Argb>{0, 0, 0}));
+  EXPECT_EQ(table(PaletteOf({kSky, kOrange, kSky}), true, 0), (std::vector<Argb>{0, 0, ToArgb(kSky)}));
 }
 
 ActLayer Layer(int spriteIndex, int posX = 0, int posY = 0, int spriteType = 0) {
