@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
 
-#include <functional>
-
 #include "core/common/byte_writer.h"
 #include "core/common/file_io.h"
 #include "core/convert/converter_bmp.h"
@@ -57,40 +55,28 @@ RC_GTEST_PROP(BmpReader, ReadsWhatTheWriterWrites, ()) {
   const SprFrame frame = *gen::Frame(9, 4);
   const auto image = ParseBmp(SerializeBmp(kHeader, frame));
   RC_ASSERT(image.has_value());
-  RC_ASSERT(image->Width == frame.Width);
-  RC_ASSERT(image->Height == frame.Height);
-  RC_ASSERT(image->Pixels == frame.Pixels);
-  RC_ASSERT(image->ColorTable == kHeader.Palette);
+  RC_ASSERT(image->Width == frame.Width && image->Height == frame.Height);
+  RC_ASSERT(image->Pixels == frame.Pixels && image->ColorTable == kHeader.Palette);
 }
 
 TEST(BmpReader, HonoursRowOrderColoursUsedPixelOffsetAndLargerInfoHeaders) {
-  Bytes fourEntries = GradientTable(4);
-  fourEntries.resize(1024, 0);  // the entries not in the file are black
-  struct Case {
-    const char* name;
-    std::function<void(BmpFields&)> change;
-    Bytes table;
+  const std::vector<Bytes> rows{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
+  const Bytes table = GradientTable(256), four = GradientTable(4);
+  const BmpFields cases[] = {
+      {.Width = 5, .Height = 2, .Table = table, .Rows = rows},
+      {.Width = 5, .Height = 2, .TopDown = true, .Table = table, .Rows = rows},
+      {.Width = 5, .Height = 2, .Table = four, .Rows = rows},
+      {.Width = 5, .Height = 2, .ColorsUsed = 0, .Table = four, .Rows = rows},  // 0 says 256, yet 4 are there
+      {.Width = 5, .Height = 2, .ColorsUsed = 0, .PixelOffset = 1078 + 50, .Table = table, .Rows = rows},
+      {.Width = 5, .Height = 2, .InfoHeaderSize = 124, .Table = table, .Rows = rows},  // the table follows it
   };
-  const Case cases[] = {
-      {"bottom-up", [](BmpFields&) {}, GradientTable(256)},
-      {"top-down", [](BmpFields& f) { f.TopDown = true; }, GradientTable(256)},
-      {"4 colours used", [](BmpFields& f) { f.Table = GradientTable(4); }, fourEntries},
-      {"0 announces 256, but the pixels follow 4 entries",
-       [](BmpFields& f) { f.Table = GradientTable(4), f.ColorsUsed = 0; }, fourEntries},
-      {"a gap before the pixels", [](BmpFields& f) { f.PixelOffset = 1078 + 50, f.ColorsUsed = 0; },
-       GradientTable(256)},
-      {"a newer header: the table follows it", [](BmpFields& f) { f.InfoHeaderSize = 124; }, GradientTable(256)},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    BmpFields fields{.Width = 5, .Height = 2, .Table = GradientTable(256), .Rows = {{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}}};
-    c.change(fields);
-    auto image = ParseBmp(BuildBmp(fields));
-    ASSERT_TRUE(image);
-    EXPECT_EQ(image->Width, 5);
-    EXPECT_EQ(image->Height, 2);
-    EXPECT_EQ(image->Pixels, (Bytes{6, 7, 8, 9, 10, 0, 0, 0, 1, 2, 3, 4, 5, 0, 0, 0}));
-    EXPECT_EQ(image->ColorTable, c.table);
+  for (const BmpFields& fields : cases) {
+    const auto image = ParseBmp(BuildBmp(fields));
+    ASSERT_TRUE(image) << image.error().text;
+    EXPECT_EQ(image->Pixels, FrameFromRows(rows).Pixels);
+    Bytes expected = fields.Table;
+    expected.resize(1024, 0);  // the entries not in the file are black
+    EXPECT_EQ(image->ColorTable, expected);
   }
 }
 
@@ -102,8 +88,5 @@ TEST(BmpReader, ReadsFilesAndNamesThemInErrors) {
   EXPECT_EQ(Converter_Bmp::ReadBmp(dir / "none.bmp").error().title, "Open error");
 
   ASSERT_TRUE(WriteFileAtomically(dir / "cut.bmp", std::span(bytes).first(100), "test"));
-  auto cut = Converter_Bmp::ReadBmp(dir / "cut.bmp");
-  ASSERT_FALSE(cut);
-  EXPECT_EQ(cut.error().title, "Format incompatible");
-  EXPECT_NE(cut.error().detail.find("cut.bmp"), std::string::npos);
+  EXPECT_NE(Converter_Bmp::ReadBmp(dir / "cut.bmp").error().detail.find("cut.bmp"), std::string::npos);
 }

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <ostream>
+#include <tuple>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -134,62 +134,36 @@ TEST(AtomicWrite, ShortAndInterruptedWritesStillWriteEverything) {
   EXPECT_EQ(TempDir::ListNames(dir.Path()), std::vector<std::string>{"out.bin"});
 }
 
-struct WriterCase {
-  std::string Name;
-  std::string Title;
-  std::function<Status(const Path&)> Write;
-  std::function<Bytes()> Encode;  // the bytes the file must hold
-};
-
-// Names the case in test listings (gtest would print the object's bytes).
-void PrintTo(const WriterCase& writer, std::ostream* out) { *out << writer.Name; }
-
-template <class Encode>
-WriterCase Case(std::string name, std::string title, std::function<Status(const Path&)> write, Encode encode) {
-  return {std::move(name), std::move(title), std::move(write), [=] { return Bytes(encode()); }};
-}
-
-std::vector<WriterCase> Writers() {
+// Each writer proves that it writes through WriteFileAtomically: its file holds what
+// its encoder returns, and a failing rename keeps the old file under the writer's title.
+TEST(AtomicWrite, EveryWriterWritesThroughIt) {
   using namespace Converter_Gif;
   using namespace Converter_Png;
   using Tool_Pal::PalForm;
-  return {
-      Case("Spr", "Save error", [](const Path& p) { return Tool_Spr::SaveSprite(p, kSprite); },
-           [] { return Tool_Spr::SerializeSprite(kSprite).value(); }),
-      Case("Bmp", "Export error", [](const Path& p) { return Converter_Bmp::WriteBmp(kHeader, kFrame, p); },
-           [] { return Converter_Bmp::SerializeBmp(kHeader, kFrame); }),
-      Case("Gif", "Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, true); },
-           [] { return EncodeGif(kHeader, kFrame, true); }),
-      Case("Gif87", "Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, false); },
-           [] { return EncodeGif(kHeader, kFrame, false); }),
-      Case("AnimatedGif", "Export error", [](const Path& p) { return WriteAnimatedGif(kHeader, kSprite.Frames, p, false); },
-           [] { return EncodeAnimatedGif(kHeader, kSprite.Frames, false).value(); }),
-      Case("IndexedPng", "Export error", [](const Path& p) { return WriteIndexedPng(kHeader, kFrame, p); },
-           [] { return EncodeIndexedPng(kHeader, kFrame).value(); }),
-      Case("RgbPng", "Export error", [](const Path& p) { return WriteRgbPng(kCanvas, p); },
-           [] { return EncodeRgbPng(kCanvas).value(); }),
-      Case("RawPal", "Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Raw); },
-           [] { return Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Raw); }),
-      Case("RiffPal", "Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Riff); },
-           [] { return Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Riff); }),
+  const std::vector<std::tuple<std::string, std::function<Status(const Path&)>, Bytes>> writers{
+      {"Save error", [](const Path& p) { return Tool_Spr::SaveSprite(p, kSprite); }, Tool_Spr::SerializeSprite(kSprite).value()},
+      {"Export error", [](const Path& p) { return Converter_Bmp::WriteBmp(kHeader, kFrame, p); },
+       Converter_Bmp::SerializeBmp(kHeader, kFrame)},
+      {"Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, true); }, EncodeGif(kHeader, kFrame, true)},
+      {"Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, false); }, EncodeGif(kHeader, kFrame, false)},
+      {"Export error", [](const Path& p) { return WriteAnimatedGif(kHeader, kSprite.Frames, p, false); },
+       EncodeAnimatedGif(kHeader, kSprite.Frames, false).value()},
+      {"Export error", [](const Path& p) { return WriteIndexedPng(kHeader, kFrame, p); }, EncodeIndexedPng(kHeader, kFrame).value()},
+      {"Export error", [](const Path& p) { return WriteRgbPng(kCanvas, p); }, EncodeRgbPng(kCanvas).value()},
+      {"Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Raw); },
+       Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Raw)},
+      {"Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Riff); },
+       Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Riff)},
   };
+  for (const auto& [title, write, bytes] : writers) {
+    SCOPED_TRACE(title + " " + std::to_string(bytes.size()));
+    TempDir dir;
+    ASSERT_TRUE(write(dir / "new"));
+    EXPECT_EQ(ReadBytes(dir / "new"), bytes);
+    std::filesystem::remove(dir / "new");
+    ASSERT_TRUE(WriteFileAtomically(dir / "old", kOld, "Setup"));
+    ExpectKept(WriteWith(kFailingRename, [&] { return write(dir / "old"); }), dir / "old", title, EXDEV);
+  }
 }
-
-class Writer : public testing::TestWithParam<WriterCase> {};
-
-TEST_P(Writer, WritesItsBytesThroughTheAtomicWriter) {
-  const WriterCase& writer = GetParam();
-  TempDir dir;
-  ASSERT_TRUE(writer.Write(dir / "new"));
-  EXPECT_EQ(ReadBytes(dir / "new"), writer.Encode());
-
-  ASSERT_TRUE(WriteFileAtomically(dir / "old", kOld, "Setup"));
-  const Status status = WriteWith(kFailingRename, [&] { return writer.Write(dir / "old"); });
-  std::filesystem::remove(dir / "new");
-  ExpectKept(status, dir / "old", writer.Title, EXDEV);
-}
-
-INSTANTIATE_TEST_SUITE_P(Every, Writer, testing::ValuesIn(Writers()),
-                         [](const testing::TestParamInfo<WriterCase>& writer) { return writer.param.Name; });
 
 }  // namespace
