@@ -6,12 +6,7 @@
 namespace tessaloom {
 namespace {
 
-constexpr std::uint16_t kV20 = 0x0200;
-constexpr std::uint16_t kV21 = 0x0201;
-constexpr std::uint16_t kV22 = 0x0202;
-constexpr std::uint16_t kV23 = 0x0203;
-constexpr std::uint16_t kV24 = 0x0204;
-constexpr std::uint16_t kV25 = 0x0205;
+constexpr std::uint16_t kV20 = 0x0200, kV21 = 0x0201, kV22 = 0x0202, kV23 = 0x0203, kV24 = 0x0204, kV25 = 0x0205;
 constexpr std::size_t kEventNameSize = 40;
 
 std::int32_t FloatBits(float value) { return std::bit_cast<std::int32_t>(value); }
@@ -74,15 +69,9 @@ ActBytes& ActBytes::Intervals(std::span<const float> intervals) {
   return *this;
 }
 
-ActBytes& ActBytes::I32(std::int32_t value) {
-  m_writer.I32(value);
-  return *this;
-}
+ActBytes& ActBytes::I32(std::int32_t value) { m_writer.I32(value); return *this; }
 
-ActBytes& ActBytes::Raw(std::span<const std::uint8_t> bytes) {
-  m_writer.Bytes(bytes);
-  return *this;
-}
+ActBytes& ActBytes::Raw(std::span<const std::uint8_t> bytes) { m_writer.Bytes(bytes); return *this; }
 
 std::vector<std::uint8_t> BuildActFile(const ActFileFields& file) {
   ActBytes bytes(file.VersionWord);

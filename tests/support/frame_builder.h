@@ -36,10 +36,7 @@ std::vector<std::uint8_t> PaletteOf(std::initializer_list<Color> colors);
 // The smallest rectangle holding every canvas pixel that is not `background`;
 // Width 0 when there is none.
 struct PixelRect {
-  int X = 0;
-  int Y = 0;
-  int Width = 0;
-  int Height = 0;
+  int X = 0, Y = 0, Width = 0, Height = 0;
 
   bool operator==(const PixelRect&) const = default;
 };
