@@ -4,10 +4,6 @@
 
 #include <rapidcheck.h>
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "support/act_bytes.h"
 #include "support/frame_builder.h"
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <string>
 #include <zlib.h>
 
 #include "core/common/byte_reader.h"

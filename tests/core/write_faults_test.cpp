@@ -6,15 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <functional>
-#include <tuple>
-#include <string>
 #include <unistd.h>
-#include <vector>
 
 #include "core/common/file_io.h"
 #include "core/convert/converter_bmp.h"

@@ -2,10 +2,6 @@
 // Checks of the action reader, the BMP reader and the palette import, run by the
 // fuzz targets "act", "bmp" and "palette" and by the regression test.
 
-#include <cstddef>
-#include <string>
-#include <vector>
-
 #include "core/actions/tool_act.h"
 #include "core/convert/bmp_layout.h"
 #include "core/convert/converter_bmp.h"

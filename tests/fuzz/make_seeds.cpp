@@ -6,10 +6,7 @@
 // Writes OUTPUT_FOLDER/<target>/<seed> for every target of input_checks.h.
 
 #include <cstdio>
-#include <filesystem>
 #include <map>
-#include <string>
-#include <vector>
 
 #include "core/common/file_io.h"
 #include "core/convert/converter_bmp.h"

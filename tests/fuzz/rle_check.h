@@ -7,9 +7,6 @@
 // put every row, followed by its padding, in front of the rows before it.
 
 #include <algorithm>
-#include <cstddef>
-#include <string>
-#include <vector>
 
 #include "fuzz/check_types.h"
 #include "core/sprite/rle.h"

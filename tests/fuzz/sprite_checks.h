@@ -11,9 +11,6 @@
 // FrameNumber describe the file a frame came from and change with it.
 
 #include <algorithm>
-#include <cstddef>
-#include <string>
-#include <vector>
 
 #include "core/sprite/spr_reader.h"
 #include "core/sprite/spr_writer.h"

@@ -5,11 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <functional>
-#include <string>
-#include <vector>
 
 #include "allocation_probe.h"
 #include "core/actions/tool_act.h"
