@@ -38,10 +38,7 @@ TEST(PaletteFile, WritesTheFixedRiffHeaderAndReadsWhateverLengthTheFileHas) {
 
 TEST(PaletteFile, AnEmptyPaletteOnlyReplacesAnEmptyOne) {
   const Bytes loaded(1024, 9);
-  const Status refused = Tool_Pal::CheckReplacement(loaded, {});
-  ASSERT_FALSE(refused);
-  EXPECT_EQ(refused.error().title, "Palettte failed to load");
-  EXPECT_EQ(refused.error().text, "This palette cannot be loaded");
+  EXPECT_FALSE(Tool_Pal::CheckReplacement(loaded, {}));
   EXPECT_TRUE(Tool_Pal::CheckReplacement({}, {}));
   EXPECT_TRUE(Tool_Pal::CheckReplacement(loaded, loaded));
   EXPECT_TRUE(Tool_Pal::CheckReplacement({}, loaded));

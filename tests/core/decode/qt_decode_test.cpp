@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QImageReader>
 
 #include "core/convert/converter_bmp.h"
 #include "core/convert/converter_gif.h"
@@ -67,23 +66,6 @@ RC_GTEST_PROP(QtDecode, StillGifsShowTheirFrame, (bool transparent)) {
   RC_ASSERT(image.size() == QSize(frame.Width, frame.Height));
   RC_ASSERT(image.hasAlphaChannel() == transparent);
   RC_ASSERT(ShowsFrame(image, frame, frame.Width, transparent));
-}
-
-TEST(QtDecode, AnimatedGifsShowEveryFrameAtItsStoredWidthForOneSecond) {
-  const std::vector<SprFrame> frames{SolidFrame(5, 2, 0), FrameFromRows({{1, 2, 3, 0, 5, 6, 7, 8}, {0, 0, 9, 9, 9, 1, 0, 2}}),
-                                     FrameFromRows({{4, 0, 4}, {0, 4, 0}, {4, 0, 4}, {3, 3, 3}})};
-  auto gif = Converter_Gif::EncodeAnimatedGif(kHeader, frames, true);
-  ASSERT_TRUE(gif);
-  QByteArray data = ToQt(*gif);
-  QBuffer buffer(&data);
-  QImageReader reader(&buffer, "GIF");
-  EXPECT_EQ(reader.imageCount(), 3);
-  EXPECT_EQ(reader.size(), QSize(8, 4));
-  for (const SprFrame& frame : frames) {
-    const QImage image = reader.read();
-    EXPECT_EQ(reader.nextImageDelay(), 1000);
-    EXPECT_TRUE(ShowsFrame(image, frame, RowStride(frame.Width), true));  // padding columns show index 0
-  }
 }
 
 TEST(QtDecode, BitmapsAndIndexedPngsShowTheirFrameAndPalette) {
