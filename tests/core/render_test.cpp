@@ -22,11 +22,7 @@ constexpr Argb kCleared = ToArgb(kCanvasColor);
 constexpr Argb kStale = 0xFF123456u;
 
 ViewSettings ViewOf(int zoomStep, int clientWidth, int clientHeight) {
-  ViewSettings view;
-  view.ZoomStep = zoomStep;
-  view.ClientWidth = clientWidth;
-  view.ClientHeight = clientHeight;
-  return view;
+  return {.ZoomStep = zoomStep, .ClientWidth = clientWidth, .ClientHeight = clientHeight};
 }
 
 // A view placing a W x H frame at (x, y) at step 3.
@@ -201,14 +197,11 @@ RC_GTEST_PROP(RenderClip, DrawsItsLayersInOrderOverOneClearedCanvas, ()) {
 
 TEST(RenderClip, ClipThatCannotBeDrawnIsAnErrorAndLeavesTheCanvas) {
   const ActData act = ActOf({{ActLayer{}}, {ActLayer{.SpriteIndex = 1}}});
-  struct Request {
-    const ActData* Act;
-    int Action, Clip;
-  };
-  for (const Request& request : {Request{nullptr, 0, 0}, {&act, -1, 0}, {&act, 1, 0}, {&act, 0, -1}, {&act, 0, 2}}) {
+  for (const auto& [file, action, clip] : {std::tuple<const ActData*, int, int>{nullptr, 0, 0}, {&act, -1, 0}, {&act, 1, 0},
+                                           {&act, 0, -1}, {&act, 0, 2}}) {
     Image canvas(20, 60, kStale);
-    const Status status = Painter::DrawClip(canvas, kLayers, request.Act, request.Action, request.Clip, ViewOf(3, 20, 60));
-    ASSERT_FALSE(status) << request.Action << "," << request.Clip;
+    const Status status = Painter::DrawClip(canvas, kLayers, file, action, clip, ViewOf(3, 20, 60));
+    ASSERT_FALSE(status) << action << "," << clip;
     EXPECT_EQ(status.error().text, "error draw");
     EXPECT_EQ(canvas, Image(20, 60, kStale));
   }

@@ -27,8 +27,8 @@ Bytes OneFrameSprite(SprHeaderBytes header = {.FrameCount = 1}) {
   return SprBytes().Header(header).CodedFrame(3, 2, kCode3x2).TestPalette().Build();
 }
 
-std::vector<int> Order(const SprDocument& document) {
-  std::vector<int> order;
+Bytes Order(const SprDocument& document) {
+  Bytes order;
   for (const SprFrame& frame : document.Frames) order.push_back(frame.Pixels.at(0));
   return order;
 }
@@ -171,10 +171,10 @@ TEST(SprEdit, FramesGoInAfterTheGivenOneAndOutWithTheCountInStep) {
   ASSERT_TRUE(InsertFrame(document, 2, SolidFrame(1, 1, 9)));
   ASSERT_TRUE(InsertFrame(document, 4, SolidFrame(1, 1, 8)));
   ASSERT_TRUE(InsertFrame(document, 0, SolidFrame(1, 1, 7)));
-  EXPECT_EQ(Order(document), (std::vector<int>{7, 1, 2, 9, 3, 8}));
+  EXPECT_EQ(Order(document), (Bytes{7, 1, 2, 9, 3, 8}));
   EXPECT_EQ(document.Frames.back().FrameNumber, 6);
   for (int index : {1, 6, -1}) DeleteFrame(document, index);
-  EXPECT_EQ(Order(document), (std::vector<int>{7, 2, 9, 3, 8}));
+  EXPECT_EQ(Order(document), (Bytes{7, 2, 9, 3, 8}));
   EXPECT_EQ(document.Header.FrameCount, 5);
   const SprDocument before = document;
   for (int after : {-1, 6}) EXPECT_EQ(InsertFrame(document, after, SolidFrame(1, 1, 9)).error().title, "Add error");
