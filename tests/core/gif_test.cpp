@@ -42,7 +42,8 @@ std::optional<Bytes> ReadImage(const Bytes& gif, std::size_t& at, std::size_t wi
   Bytes data;
   for (std::size_t size; (size = gif.at(at)) != 0; at += size + 1) {
     if (size != 255 && gif.at(at + size + 1) != 0) return std::nullopt;
-    data.insert(data.end(), gif.begin() + static_cast<std::ptrdiff_t>(at + 1), gif.begin() + static_cast<std::ptrdiff_t>(at + 1 + size));
+    const auto block = gif.begin() + static_cast<std::ptrdiff_t>(at + 1);
+    data.insert(data.end(), block, block + static_cast<std::ptrdiff_t>(size));
   }
   ++at;
   std::vector<Bytes> table;
@@ -105,9 +106,11 @@ TEST(GifStill, WritesTheColourTableAsRedGreenBlueWithMissingEntriesBlack) {
 
 // A frame is as wide as its stored rows, padding columns included; short pixels read as 0.
 TEST(GifAnimated, LoopsForeverWithOneSecondPerFrameOnTheLargestScreen) {
-  const std::vector<SprFrame> frames{FrameFromRows({{1, 2, 3, 4, 5}}), SprFrame{.Width = 3, .Height = 2, .Pixels = {1, 2, 3, 4, 5}},
+  const std::vector<SprFrame> frames{FrameFromRows({{1, 2, 3, 4, 5}}),
+                                     SprFrame{.Width = 3, .Height = 2, .Pixels = {1, 2, 3, 4, 5}},
                                      SprFrame{.Width = 2, .Height = 0}};
-  const std::vector<std::pair<Bytes, Bytes>> images{{{8, 0, 1, 0}, {1, 2, 3, 4, 5, 0, 0, 0}}, {{3, 0, 2, 0}, {4, 5, 0, 1, 2, 3}},
+  const std::vector<std::pair<Bytes, Bytes>> images{{{8, 0, 1, 0}, {1, 2, 3, 4, 5, 0, 0, 0}},
+                                                    {{3, 0, 2, 0}, {4, 5, 0, 1, 2, 3}},
                                                     {{2, 0, 0, 0}, {}}};
   for (bool transparent : {true, false}) {
     int calls = 0;

@@ -18,7 +18,9 @@ namespace {
 const Bytes kPalette = GradientTable(256);
 const SprFrame kFrame{.Width = 3, .Height = 2, .Pixels = {0, 1, 2, 0, 3, 4, 0, 0}};
 
-Argb ArgbOf(std::uint8_t index) { return 0xFF000000u | (kPalette[4 * index + 2] << 16) | (kPalette[4 * index + 1] << 8) | kPalette[4 * index]; }
+Argb ArgbOf(std::uint8_t index) {
+  return 0xFF000000u | (kPalette[4 * index + 2] << 16) | (kPalette[4 * index + 1] << 8) | kPalette[4 * index];
+}
 
 std::uint32_t BigEndian(std::span<const std::uint8_t> bytes) {
   return (std::uint32_t{bytes[0]} << 24) | (bytes[1] << 16) | (bytes[2] << 8) | bytes[3];
@@ -56,7 +58,8 @@ TEST(Png, IndexedFramesKeepTheirPaletteAndRowsTopFirst) {
   for (int k = 0; k < 256; ++k) rgb.insert(rgb.end(), {kPalette[4 * k + 2], kPalette[4 * k + 1], kPalette[4 * k]});
   EXPECT_EQ(chunks.at("PLTE"), rgb);
   EXPECT_EQ(chunks.at("tRNS"), Bytes{0});
-  EXPECT_EQ(DecodePicture(png)->Pixels, (std::vector<Argb>{ArgbOf(3), ArgbOf(4), 0xFF000000u, 0xFF000000u, ArgbOf(1), ArgbOf(2)}));
+  const Argb black = 0xFF000000u;
+  EXPECT_EQ(DecodePicture(png)->Pixels, (std::vector<Argb>{ArgbOf(3), ArgbOf(4), black, black, ArgbOf(1), ArgbOf(2)}));
   for (const SprFrame& empty : {SprFrame{}, SprFrame{.Width = 4, .Height = 0}}) {
     EXPECT_EQ(Converter_Png::EncodeIndexedPng(SprHeader{}, empty).error().title, "Export error");
   }
@@ -79,7 +82,8 @@ TEST(PictureLoader, ReadsBitmapsOf8And24And32BitsEitherWayUp) {
     top[0] = 0x11, top[1] = 0x22, top[2] = 0x33;  // blue, green, red
     bottom[size] = 0x44, bottom[size + 1] = 0x55, bottom[size + 2] = 0x66;
     for (bool topDown : {false, true}) {
-      image = DecodePicture(BuildBmp({.Width = 2, .Height = 2, .TopDown = topDown, .BitsPerPixel = bits, .Rows = {top, bottom}}));
+      image = DecodePicture(
+          BuildBmp({.Width = 2, .Height = 2, .TopDown = topDown, .BitsPerPixel = bits, .Rows = {top, bottom}}));
       EXPECT_EQ(image->Pixels, (std::vector<Argb>{0xFF332211u, 0xFF000000u, 0xFF000000u, 0xFF665544u})) << bits;
     }
   }
@@ -92,7 +96,7 @@ TEST(PictureLoader, RefusesOtherFormatsAndBrokenFiles) {
   std::vector<Bytes> bad{Bytes{'G', 'I', 'F', '8', '9', 'a'}, Huge(png), damaged,
                          BuildBmp({.Width = 1, .Height = 1, .BitsPerPixel = 16, .Rows = {{1, 2}}}),
                          BuildBmp({.Width = 1, .Height = 1, .Compression = 1, .Table = kPalette, .Rows = {{1}}})};
-  for (std::size_t size = 0; size < png.size(); ++size) bad.emplace_back(png.begin(), png.begin() + static_cast<std::ptrdiff_t>(size));
+  for (auto end = png.begin(); end != png.end(); ++end) bad.emplace_back(png.begin(), end);
   for (const Bytes& bytes : bad) {
     auto image = DecodePicture(bytes);
     ASSERT_FALSE(image) << bytes.size();

@@ -91,7 +91,8 @@ TEST(RenderPlacement, FloorsTheExactPositionAndRoundsTheSize) {
   }
   // The client area, not the canvas, is what the frame is centred on.
   Image wide(1000, 600);
-  Tool_Spr::DrawSprite(wide, SprHeader{.Palette = PaletteOf({kMagenta, kGreen})}, SolidFrame(10, 10, 1), ViewOf(11, 200, 200), 0, 0, false);
+  const SprHeader header{.Palette = PaletteOf({kMagenta, kGreen})};
+  Tool_Spr::DrawSprite(wide, header, SolidFrame(10, 10, 1), ViewOf(11, 200, 200), 0, 0, false);
   EXPECT_EQ(PixelRect(81, 61, 37, 37), BoundsOfPixelsOtherThan(wide, kCleared));
 }
 
@@ -152,7 +153,7 @@ TEST(RenderHighlight, OnlyTheHighlightedEntryIsShownWithRedAndBlueExchanged) {
     const Painter::ColorTable colors = Painter::MakeColorTable(palette, transparent, highlight);
     return std::vector<Argb>(colors.begin(), colors.begin() + 3);
   };
-  EXPECT_EQ(table(PaletteOf({kMagenta, kOrange, kGreen}), false, 256), table(PaletteOf({kMagenta, kOrange, kGreen}), false, -1));
+  EXPECT_EQ(table(sprite.Header.Palette, false, 256), table(sprite.Header.Palette, false, -1));
   EXPECT_EQ(table(PaletteOf({kSky, kOrange, kSky}), true, -1), (std::vector<Argb>{0, ToArgb(kOrange), 0}));
   EXPECT_EQ(table(PaletteOf({kSky, kOrange, kSky}), true, 1), (std::vector<Argb>{0, 0, 0}));
   EXPECT_EQ(table(PaletteOf({kSky, kOrange, kSky}), true, 0), (std::vector<Argb>{0, 0, ToArgb(kSky)}));

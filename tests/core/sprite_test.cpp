@@ -100,7 +100,8 @@ TEST(SprFile, RefusesToWriteWhatTheFormatCannotHold) {
       {SpriteOf(std::vector<SprFrame>(32767)), ""},
       {SpriteOf({SolidFrame(1, 1, 1), SprFrame{.Width = -1, .Height = 2}}), "Frame 2 has a negative size (-1 x 2)."},
       {SpriteOf({SolidFrame(32767, 1, 1)}), ""},
-      {SpriteOf({SolidFrame(16384, 2, 1)}), "Frame 1 needs 32768 bytes of code; a sprite file allows at most 32767 per frame."}};
+      {SpriteOf({SolidFrame(16384, 2, 1)}),
+       "Frame 1 needs 32768 bytes of code; a sprite file allows at most 32767 per frame."}};
   for (const auto& [document, refusal] : cases) {
     const auto bytes = SerializeSprite(document);
     EXPECT_EQ(bytes ? "" : bytes.error().title + ": " + bytes.error().text, refusal.empty() ? "" : "Save error: " + refusal);
@@ -112,7 +113,8 @@ TEST(SprFile, AnyNonZeroMinorByteMeansCodedFramesAndZeroRawOnes) {
   for (std::uint8_t minor : {1, 0xFF}) {
     const SprDocument document = ParseSprite(OneFrameSprite({.Minor = minor, .Major = 9, .FrameCount = 1}))->Document;
     EXPECT_EQ(document.Header.Compressed, 1);
-    EXPECT_EQ(document.Frames.at(0), (SprFrame{.Width = 3, .Height = 2, .DataSize = 6, .FrameNumber = 1, .Pixels = kPixels3x2}));
+    EXPECT_EQ(document.Frames.at(0),
+              (SprFrame{.Width = 3, .Height = 2, .DataSize = 6, .FrameNumber = 1, .Pixels = kPixels3x2}));
     EXPECT_EQ(Bytes(document.Header.Palette.begin() + 4, document.Header.Palette.begin() + 8), (Bytes{7, 254, 1, 0}));
   }
   // Raw rows come top-down and unpadded.
@@ -137,7 +139,8 @@ TEST(SprFile, LoneTrailingZeroEmptiesThatFrameAndWarnsOncePerLoad) {
 // Frames may run into the palette, which is always the last kilobyte; a truncated file
 // is refused unless only data after the frames is lost.
 TEST(SprFile, EveryTruncationIsAnErrorOrReadsTheSameFrames) {
-  EXPECT_EQ(ParseSprite(SprBytes().Header({.FrameCount = 1}).CodedFrame(10, 101, Bytes(1010, 3)).Build())->Document.Frames[0].DataSize, 1010);
+  const Bytes intoPalette = SprBytes().Header({.FrameCount = 1}).CodedFrame(10, 101, Bytes(1010, 3)).Build();
+  EXPECT_EQ(ParseSprite(intoPalette)->Document.Frames[0].DataSize, 1010);
   SprDocument sprite = VariedSprite();
   ASSERT_TRUE(InsertFrame(sprite, 0, SolidFrame(300, 4, 7)));  // longer than a palette: most cuts fall in the frames
   const Bytes full = SerializeSprite(sprite).value();
@@ -158,7 +161,8 @@ TEST(SprFile, LoadSpriteNamesTheFileInItsErrors) {
   EXPECT_EQ(LoadSprite(dir / "hero.spr")->Document, ParseSprite(bytes)->Document);
   bytes[13] = 0x70;  // frame 1 claims 28678 bytes of code
   ASSERT_TRUE(WriteFileAtomically(dir / "cut.spr", bytes, "test"));
-  EXPECT_EQ(LoadSprite(dir / "cut.spr").error().text, "Cannot read \"" + (dir / "cut.spr").string() + "\": frame 1 is cut short.");
+  EXPECT_EQ(LoadSprite(dir / "cut.spr").error().text,
+            "Cannot read \"" + (dir / "cut.spr").string() + "\": frame 1 is cut short.");
   bytes[0] = 's';
   ASSERT_TRUE(WriteFileAtomically(dir / "wrong.spr", bytes, "test"));
   EXPECT_NE(LoadSprite(dir / "wrong.spr").error().detail.find("wrong.spr"), std::string::npos);

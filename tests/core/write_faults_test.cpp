@@ -59,7 +59,8 @@ WriteOps With(const std::function<void(WriteOps&)>& change) {
   return ops;
 }
 
-const WriteOps kFailingRename = With([](WriteOps& ops) { ops.rename = [](const char*, const char*) { return Failing(EXDEV); }; });
+const WriteOps kFailingRename =
+    With([](WriteOps& ops) { ops.rename = [](const char*, const char*) { return Failing(EXDEV); }; });
 
 // Runs `write` with `ops` in place of the system calls.
 Status WriteWith(WriteOps ops, const std::function<Status()>& write) {
@@ -99,7 +100,7 @@ TEST(AtomicWrite, AFailureAnywhereKeepsTheOldFileAndLeavesNoTemporary) {
       {"disk full after 10 bytes", With([](WriteOps& ops) { ops.write = WriteUntilFull; }), ENOSPC, 10},
       {"disk already full", With([](WriteOps& ops) { ops.write = WriteUntilFull; }), ENOSPC},
       {"flush fails", With([](WriteOps& ops) { ops.flush = [](int) { return Failing(EIO); }; }), EIO},
-      {"close fails", With([](WriteOps& ops) { ops.close = [](int fd) { return ::close(fd) == 0 ? Failing(EIO) : -1; }; }), EIO},
+      {"close fails", With([](WriteOps& ops) { ops.close = [](int fd) { return ::close(fd) ? -1 : Failing(EIO); }; }), EIO},
       {"rename fails", kFailingRename, EXDEV},
       {"read-only folder", With([](WriteOps& ops) { ops.makeTemp = [](char*) { return Failing(EACCES); }; }), EACCES},
   };
@@ -135,14 +136,16 @@ TEST(AtomicWrite, EveryWriterWritesThroughIt) {
   using namespace Converter_Png;
   using Tool_Pal::PalForm;
   const std::vector<std::tuple<std::string, std::function<Status(const Path&)>, Bytes>> writers{
-      {"Save error", [](const Path& p) { return Tool_Spr::SaveSprite(p, kSprite); }, Tool_Spr::SerializeSprite(kSprite).value()},
+      {"Save error", [](const Path& p) { return Tool_Spr::SaveSprite(p, kSprite); },
+       Tool_Spr::SerializeSprite(kSprite).value()},
       {"Export error", [](const Path& p) { return Converter_Bmp::WriteBmp(kHeader, kFrame, p); },
        Converter_Bmp::SerializeBmp(kHeader, kFrame)},
       {"Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, true); }, EncodeGif(kHeader, kFrame, true)},
       {"Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, false); }, EncodeGif(kHeader, kFrame, false)},
       {"Export error", [](const Path& p) { return WriteAnimatedGif(kHeader, kSprite.Frames, p, false); },
        EncodeAnimatedGif(kHeader, kSprite.Frames, false).value()},
-      {"Export error", [](const Path& p) { return WriteIndexedPng(kHeader, kFrame, p); }, EncodeIndexedPng(kHeader, kFrame).value()},
+      {"Export error", [](const Path& p) { return WriteIndexedPng(kHeader, kFrame, p); },
+       EncodeIndexedPng(kHeader, kFrame).value()},
       {"Export error", [](const Path& p) { return WriteRgbPng(kCanvas, p); }, EncodeRgbPng(kCanvas).value()},
       {"Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Raw); },
        Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Raw)},

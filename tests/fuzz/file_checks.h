@@ -25,7 +25,7 @@ inline Problem CheckActContents(const ActData& act) {
     for (const ActClip& clip : action.Clips) {
       if (!Holds(clip.Layers, clip.LayerCount)) return std::string("the layers differ from the layer count");
       for (const ActLayer& layer : clip.Layers) {
-        if (layer.ExtraCount != 0 || layer.ExtraX != 0 || layer.ExtraY != 0) return std::string("a layer carries the clip's anchor");
+        if (layer.ExtraCount != 0 || layer.ExtraX != 0 || layer.ExtraY != 0) return std::string("a layer with an anchor");
       }
     }
   }

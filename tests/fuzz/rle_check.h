@@ -15,7 +15,8 @@ namespace tessaloom::fuzz {
 
 // The input of the check: `width` then `code`.
 inline std::vector<std::uint8_t> RleInput(std::int16_t width, Input code) {
-  std::vector<std::uint8_t> input{static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(static_cast<std::uint16_t>(width) >> 8)};
+  const auto word = static_cast<std::uint16_t>(width);
+  std::vector<std::uint8_t> input{static_cast<std::uint8_t>(word), static_cast<std::uint8_t>(word >> 8)};
   input.insert(input.end(), code.begin(), code.end());
   return input;
 }
