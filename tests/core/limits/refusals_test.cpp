@@ -93,9 +93,8 @@ TEST(Refusals, Sprites) {
 
 // A code expands to what it holds, whatever size its frame declares.
 TEST(Refusals, HugeCodedFramesCostOnlyTheirCode) {
-  const auto loaded = Measured([] {
-    return Tool_Spr::ParseSprite(Sprite({.FrameCount = 1}, [](SprBytes& b) { b.CodedFrame(32767, 32767, Bytes{7, 0, 3}); }));
-  });
+  const Bytes file = Sprite({.FrameCount = 1}, [](SprBytes& b) { b.CodedFrame(32767, 32767, Bytes{7, 0, 3}); });
+  const auto loaded = Measured([&] { return Tool_Spr::ParseSprite(file); });
   ASSERT_TRUE(loaded);
   EXPECT_EQ(loaded->Document.Frames[0].Pixels.size(), 5u);  // one short row and its padding
   const auto saved = Measured([&] { return Tool_Spr::SerializeSprite(loaded->Document); });
