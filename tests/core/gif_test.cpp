@@ -93,6 +93,10 @@ TEST(GifStill, MatchesTheByteSequenceOfA4x1FrameAndAnEmptyOne) {
   EXPECT_EQ(EncodeGif(kHeader, frame, true), Concat({screen, ColorTable(kHeader.Palette), control, tail}));
   screen[4] = '7';
   EXPECT_EQ(EncodeGif(kHeader, frame, false), Concat({screen, ColorTable(kHeader.Palette), tail}));
+  std::vector<Bytes> row{Bytes(6000)};  // new pairs all along: a clear code every 253 entries
+  for (std::size_t x = 0; x < row[0].size(); ++x) row[0][x] = static_cast<std::uint8_t>(x * 7 + x / 256);
+  std::size_t at = kTableEnd + 10;
+  EXPECT_EQ(ReadImage(EncodeGif(kHeader, FrameFromRows(row), false), at, 6000), row[0]);
   const Bytes empty = EncodeGif(kHeader, SprFrame{.Width = 3, .Height = 0}, false);
   EXPECT_EQ(Slice(empty, kTableEnd + 10, 6), (Bytes{0x08, 0x02, 0x01, 0x01, 0x00, 0x3B}));  // the end code alone
 }

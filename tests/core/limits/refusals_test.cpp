@@ -123,6 +123,8 @@ TEST(Refusals, ActionFiles) {
       {file().Header(1).ClipCount(-2).Take(), {"clip count -2"}},
       {file().Header(1).ClipCount(40000).Take(), {"clip count 40000"}},
       {file().Header(1).ClipCount(32767).Take(), {"clip count 32767"}},
+      {file().Header(1).ClipCount(2).ClipStart(0).ClipEnd(-1, {}).Raw(Bytes(30, 0)).Take(), {"clip count 2"}},
+      {clip(2).Layer({}).ClipEnd(-1, {}).Take(), {"layer count 2"}},
       {clip(-3).ClipEnd(-1, {}).Take(), {"layer count -3"}},
       {clip(32768).ClipEnd(-1, {}).Take(), {"layer count 32768"}},
       {clip(32767).Raw(Bytes(64, 0)).Take(), {"layer count 32767"}},
