@@ -122,6 +122,10 @@ TEST(SprFile, AnyNonZeroMinorByteMeansCodedFramesAndZeroRawOnes) {
                                           .RawFrame(0, 4, {}).TestPalette().Build())->Document;
   EXPECT_EQ(raw.Header.Compressed, 0);
   EXPECT_EQ(raw.Frames, (std::vector<SprFrame>{{.Width = 3, .Height = 2, .DataSize = 6, .Pixels = kPixels3x2}, {.Height = 4}}));
+  SprBytes empty;  // more frames than the palette's bytes, each taking the 4 bytes a raw record needs at the least
+  empty.Header({.Minor = 0, .FrameCount = 1100});
+  for (int i = 0; i < 1100; ++i) empty.RawFrame(0, 4, {});
+  EXPECT_EQ(ParseSprite(empty.TestPalette().Build())->Document.Frames.size(), 1100u);
 }
 
 TEST(SprFile, LoneTrailingZeroEmptiesThatFrameAndWarnsOncePerLoad) {

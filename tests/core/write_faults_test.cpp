@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/common/file_io.h"
@@ -127,6 +128,16 @@ TEST(AtomicWrite, ShortAndInterruptedWritesStillWriteEverything) {
   ASSERT_TRUE(WriteWith(trickle, [&] { return WriteFileAtomically(dir / "out.bin", bytes, "Title"); }));
   EXPECT_EQ(ReadBytes(dir / "out.bin"), bytes);
   EXPECT_EQ(TempDir::ListNames(dir.Path()), std::vector<std::string>{"out.bin"});
+}
+
+// A saved file is an ordinary one: its mode is what the umask leaves of 0666, and the
+// umask the writer looks at is put back.
+TEST(AtomicWrite, GivesTheFileTheModeOfANewFile) {
+  const mode_t mask = ::umask(022);
+  TempDir dir;
+  ASSERT_TRUE(WriteFileAtomically(dir / "out.bin", kOld, "Title"));
+  EXPECT_EQ(std::filesystem::status(dir / "out.bin").permissions(), std::filesystem::perms(0644));
+  EXPECT_EQ(::umask(mask), 022u);
 }
 
 // Each writer proves that it writes through WriteFileAtomically: its file holds what
