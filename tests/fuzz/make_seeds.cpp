@@ -57,7 +57,8 @@ SeedSet RleSeeds(const SprDocument& demo) {
 SeedSet ActSeeds(const Bytes& demo) {
   SeedSet seeds{{"demo.act", demo}, {"cut-in-layer.act", Cut(BuildActFile(RichActFile()), 80)}};
   for (std::uint16_t version : {0x0101, 0x0200, 0x0201, 0x0202, 0x0203, 0x0204, 0x0205}) {
-    seeds["version-" + std::to_string(version) + ".act"] = BuildActFile(RichActFile(version));
+    seeds["version-" + std::to_string(version >> 8) + "." + std::to_string(version & 0xFF) + ".act"] =
+        BuildActFile(RichActFile(version));
   }
   return seeds;
 }
