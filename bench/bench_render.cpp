@@ -7,8 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "core/render/clip_drawing.h"
-#include "core/render/sprite_drawing.h"
+#include "core/render/canvas_drawing.h"
 #include "support/frame_builder.h"
 
 namespace tessaloom {

@@ -7,7 +7,7 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "core/convert/converter_bmp.h"
-#include "core/operations/bitmap_frame.h"
+#include "core/operations/sprite_operations.h"
 #include "core/sprite/spr_writer.h"
 
 namespace tessaloom::cli {

@@ -8,7 +8,7 @@
 
 #include "cli/cli.h"
 #include "cli/commands.h"
-#include "core/operations/frame_export.h"
+#include "core/operations/sprite_operations.h"
 
 namespace tessaloom::cli {
 namespace {

@@ -11,8 +11,7 @@
 #include "cli/commands.h"
 #include "core/convert/converter_png.h"
 #include "core/convert/picture_loader.h"
-#include "core/render/clip_drawing.h"
-#include "core/render/sprite_drawing.h"
+#include "core/render/canvas_drawing.h"
 #include "core/render/view_settings.h"
 
 namespace tessaloom::cli {

@@ -7,7 +7,7 @@
 #include "cli_test_support.h"
 #include "core/common/file_io.h"
 #include "core/convert/picture_loader.h"
-#include "core/render/sprite_drawing.h"
+#include "core/render/canvas_drawing.h"
 #include "core/render/view_settings.h"
 #include "support/act_bytes.h"
 

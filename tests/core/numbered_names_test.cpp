@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/common/numbered_names.h"
+#include "core/operations/sprite_operations.h"
 
 using tessaloom::NumberedFileName;
 

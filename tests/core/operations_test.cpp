@@ -10,12 +10,10 @@
 #include <unistd.h>
 
 #include "core/common/file_io.h"
-#include "core/common/numbered_names.h"
+#include "core/operations/sprite_operations.h"
 #include "core/convert/converter_bmp.h"
 #include "core/convert/converter_gif.h"
 #include "core/convert/converter_png.h"
-#include "core/operations/bitmap_frame.h"
-#include "core/operations/frame_export.h"
 #include "core/sprite/palette.h"
 #include "support/frame_builder.h"
 #include "support/temp_dir.h"

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-
 #include "core/common/file_io.h"
 #include "fuzz/input_checks.h"
 

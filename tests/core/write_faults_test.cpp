@@ -1,21 +1,15 @@
-// Every file writer, made to fail part-way through the atomic writer's system-call
-// seam: a disk that fills up, a flush, close or rename that fails, a folder that
-// cannot be written or does not exist. Each time the error carries the writer's title
-// and the cause, the file that was there keeps every byte, and no temporary file is
-// left behind. Writes that the system cuts short or interrupts still write everything.
+// Every file is written through WriteFileAtomically, made to fail here part-way through
+// its system-call seam: a disk that fills up, a flush, close or rename that fails, a
+// folder that cannot be written or does not exist. Each time the error carries the
+// title and the cause, the file that was there keeps every byte, and no temporary
+// file is left behind. Every writer then only proves that it writes through it.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <functional>
-#include <ostream>
-#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 #include "core/common/file_io.h"
 #include "core/convert/converter_bmp.h"
@@ -31,66 +25,17 @@ using namespace tessaloom;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using Path = std::filesystem::path;
 
-struct WriterCase {
-  std::string Name;
-  std::string FileName;
-  std::string Title;
-  std::function<Status(const std::filesystem::path&)> Write;
-};
-
-// Names the case in test listings (gtest would print the object's bytes).
-void PrintTo(const WriterCase& writer, std::ostream* out) { *out << writer.Name; }
-
-const SprDocument& Sprite() {
-  static const SprDocument sprite = [] {
-    SprDocument document;
-    document.Header.Palette = PaletteOf({MakeColor(255, 0, 255), MakeColor(10, 20, 30), MakeColor(200, 100, 0)});
-    document.Frames = {FrameFromRows({{1, 2, 0, 1, 2}, {0, 0, 1, 1, 2}}), SolidFrame(3, 4, 2)};
-    document.Header.FrameCount = 2;
-    return document;
-  }();
-  return sprite;
-}
-
-const SprHeader& Header() { return Sprite().Header; }
-const SprFrame& Frame() { return Sprite().Frames[0]; }
-
-std::vector<WriterCase> Writers() {
-  using Path = std::filesystem::path;
-  return {
-      {"Spr", "out.spr", "Save error", [](const Path& path) { return Tool_Spr::SaveSprite(path, Sprite()); }},
-      {"Bmp", "out.bmp", "Export error",
-       [](const Path& path) { return Converter_Bmp::WriteBmp(Header(), Frame(), path); }},
-      {"Gif", "out.gif", "Export error",
-       [](const Path& path) { return Converter_Gif::WriteGif(Header(), Frame(), path, true); }},
-      {"Gif87", "out.gif", "Export error",
-       [](const Path& path) { return Converter_Gif::WriteGif(Header(), Frame(), path, false); }},
-      {"AnimatedGif", "out.gif", "Export error",
-       [](const Path& path) { return Converter_Gif::WriteAnimatedGif(Header(), Sprite().Frames, path, true); }},
-      {"IndexedPng", "out.png", "Export error",
-       [](const Path& path) { return Converter_Png::WriteIndexedPng(Header(), Frame(), path); }},
-      {"RgbPng", "out.png", "Export error",
-       [](const Path& path) { return Converter_Png::WriteRgbPng(Image(6, 4, 0xFF336699u), path); }},
-      {"RawPal", "out.pal", Tool_Pal::kPaletteErrorTitle,
-       [](const Path& path) { return Tool_Pal::ExportPalette(path, Header().Palette, Tool_Pal::PalForm::Raw); }},
-      {"RiffPal", "out.pal", Tool_Pal::kPaletteErrorTitle,
-       [](const Path& path) { return Tool_Pal::ExportPalette(path, Header().Palette, Tool_Pal::PalForm::Riff); }},
-  };
-}
-
-// The system calls, each of which a fault below replaces.
-int MakeTemp(char* pathTemplate) { return ::mkstemp(pathTemplate); }
-ssize_t Write(int fd, const void* data, std::size_t size) { return ::write(fd, data, size); }
-int Flush(int fd) { return ::fsync(fd); }
-int Close(int fd) { return ::close(fd); }
-int Rename(const char* from, const char* to) { return std::rename(from, to); }
-constexpr WriteOps kRealOps{MakeTemp, Write, Flush, Close, Rename};
+const Bytes kOld{'o', 'l', 'd', ' ', 'f', 'i', 'l', 'e', 0, 1, 2, 3};
 
 int Failing(int errorNumber) {
   errno = errorNumber;
   return -1;
 }
+
+// The system calls, each of which a fault below replaces.
+const WriteOps kRealOps{::mkstemp, ::write, ::fsync, ::close, std::rename};
 
 // A disk with room for a few more bytes: the first write lands in part, then ENOSPC.
 std::size_t g_room = 0;
@@ -109,105 +54,124 @@ ssize_t Trickle(int fd, const void* data, std::size_t size) {
   return ::write(fd, data, std::min<std::size_t>(size, 3));
 }
 
-struct Fault {
-  std::string Name;
-  WriteOps Ops;
-  int Cause;              // the errno whose text the error must carry
-  std::size_t Room = 0;   // for WriteUntilFull
-  bool MissingFolder = false;
-};
+WriteOps With(const std::function<void(WriteOps&)>& change) {
+  WriteOps ops = kRealOps;
+  change(ops);
+  return ops;
+}
 
-std::vector<Fault> Faults() {
-  WriteOps full = kRealOps;
-  full.write = WriteUntilFull;
-  WriteOps badFlush = kRealOps;
-  badFlush.flush = [](int) { return Failing(EIO); };
-  WriteOps badClose = kRealOps;
-  badClose.close = [](int fd) { return ::close(fd) == 0 ? Failing(EIO) : -1; };
-  WriteOps badRename = kRealOps;
-  badRename.rename = [](const char*, const char*) { return Failing(EXDEV); };
-  // What mkstemp reports in a folder without write permission (root, who runs the
-  // tests in CI, is not bound by permissions, so the refusal is simulated).
-  WriteOps readOnly = kRealOps;
-  readOnly.makeTemp = [](char*) { return Failing(EACCES); };
-  return {
-      {"disk full after 10 bytes", full, ENOSPC, 10},
-      {"disk already full", full, ENOSPC, 0},
-      {"flush fails", badFlush, EIO},
-      {"close fails", badClose, EIO},
-      {"rename fails", badRename, EXDEV},
-      {"read-only folder", readOnly, EACCES},
-      {"missing folder", kRealOps, ENOENT, 0, true},
+const WriteOps kFailingRename =
+    With([](WriteOps& ops) { ops.rename = [](const char*, const char*) { return Failing(EXDEV); }; });
+
+// Runs `write` with `ops` in place of the system calls.
+Status WriteWith(WriteOps ops, const std::function<Status()>& write) {
+  SetWriteOpsForTesting(&ops);
+  Status status = write();
+  SetWriteOpsForTesting(nullptr);
+  return status;
+}
+
+const SprDocument kSprite = SpriteOf({FrameFromRows({{1, 2, 0, 1, 2}, {0, 0, 1, 1, 2}}), SolidFrame(3, 4, 2)});
+const SprHeader& kHeader = kSprite.Header;
+const SprFrame& kFrame = kSprite.Frames[0];
+const Image kCanvas(6, 4, 0xFF336699u);
+
+Bytes ReadBytes(const Path& path) { return ReadWholeFile(path, "Open error").value(); }
+
+// The file was refused with `title` and the cause, and `target` holds the old bytes alone.
+void ExpectKept(const Status& status, const Path& target, const std::string& title, int cause) {
+  ASSERT_FALSE(status);
+  EXPECT_EQ(status.error().title, title);
+  EXPECT_NE(status.error().text.find(target.filename().string()), std::string::npos) << status.error().text;
+  EXPECT_NE(status.error().text.find(std::strerror(cause)), std::string::npos) << status.error().text;
+  EXPECT_EQ(ReadBytes(target), kOld);
+  EXPECT_EQ(TempDir::ListNames(target.parent_path()), std::vector<std::string>{target.filename().string()});
+}
+
+TEST(AtomicWrite, AFailureAnywhereKeepsTheOldFileAndLeavesNoTemporary) {
+  struct Fault {
+    const char* Name;
+    WriteOps Ops;
+    int Cause;
+    std::size_t Room = 0;  // for WriteUntilFull
   };
-}
-
-// Installs `ops` for the atomic writer and restores the system calls afterwards.
-class ScopedWriteOps {
- public:
-  explicit ScopedWriteOps(const WriteOps& ops) : m_ops(ops) { SetWriteOpsForTesting(&m_ops); }
-  ~ScopedWriteOps() { SetWriteOpsForTesting(nullptr); }
-
- private:
-  WriteOps m_ops;
-};
-
-Bytes ReadBytes(const std::filesystem::path& path) {
-  auto bytes = ReadWholeFile(path, "Open error");
-  return bytes ? *bytes : Bytes{};
-}
-
-class WriteFaults : public testing::TestWithParam<WriterCase> {};
-
-TEST_P(WriteFaults, AFailedWriteReportsItAndKeepsTheOldFile) {
-  const WriterCase& writer = GetParam();
-  const Bytes old{'o', 'l', 'd', ' ', 'f', 'i', 'l', 'e', 0, 1, 2, 3};
-  for (const Fault& fault : Faults()) {
+  // mkstemp's refusal in a folder without write permission is simulated: root, who runs
+  // the tests in CI, is not bound by permissions.
+  const Fault faults[] = {
+      {"disk full after 10 bytes", With([](WriteOps& ops) { ops.write = WriteUntilFull; }), ENOSPC, 10},
+      {"disk already full", With([](WriteOps& ops) { ops.write = WriteUntilFull; }), ENOSPC},
+      {"flush fails", With([](WriteOps& ops) { ops.flush = [](int) { return Failing(EIO); }; }), EIO},
+      {"close fails", With([](WriteOps& ops) { ops.close = [](int fd) { return ::close(fd) ? -1 : Failing(EIO); }; }), EIO},
+      {"rename fails", kFailingRename, EXDEV},
+      {"read-only folder", With([](WriteOps& ops) { ops.makeTemp = [](char*) { return Failing(EACCES); }; }), EACCES},
+  };
+  for (const Fault& fault : faults) {
     SCOPED_TRACE(fault.Name);
     TempDir dir;
-    const auto target = fault.MissingFolder ? dir / "missing" / writer.FileName : dir / writer.FileName;
-    if (!fault.MissingFolder) {
-      ASSERT_TRUE(WriteFileAtomically(target, old, "Setup"));
-    }
-
+    ASSERT_TRUE(WriteFileAtomically(dir / "out.bin", kOld, "Setup"));
     g_room = fault.Room;
-    Status status;
-    {
-      ScopedWriteOps ops(fault.Ops);
-      status = writer.Write(target);
-    }
-    ASSERT_FALSE(status);
+    const Status status = WriteWith(fault.Ops, [&] { return WriteFileAtomically(dir / "out.bin", Bytes(100, 7), "Title"); });
     EXPECT_EQ(g_room, 0u);  // a disk with room took its bytes before it failed
-    EXPECT_EQ(status.error().title, writer.Title);
-    EXPECT_NE(status.error().text.find(writer.FileName), std::string::npos) << status.error().text;
-    EXPECT_NE(status.error().text.find(std::strerror(fault.Cause)), std::string::npos) << status.error().text;
-    if (fault.MissingFolder) {
-      EXPECT_TRUE(TempDir::ListNames(dir.Path()).empty());
-    } else {
-      EXPECT_EQ(ReadBytes(target), old);
-      EXPECT_EQ(TempDir::ListNames(dir.Path()), std::vector<std::string>{writer.FileName});
-    }
+    ExpectKept(status, dir / "out.bin", "Title", fault.Cause);
   }
-}
-
-TEST_P(WriteFaults, ShortAndInterruptedWritesStillWriteEverything) {
-  const WriterCase& writer = GetParam();
   TempDir dir;
-  ASSERT_TRUE(writer.Write(dir / "whole"));
-  WriteOps trickle = kRealOps;
-  trickle.write = Trickle;
-  Status status;
-  {
-    ScopedWriteOps ops(trickle);
-    status = writer.Write(dir / writer.FileName);
-  }
-  ASSERT_TRUE(status) << status.error().text;
-  const Bytes whole = ReadBytes(dir / "whole");
-  EXPECT_FALSE(whole.empty());
-  EXPECT_EQ(ReadBytes(dir / writer.FileName), whole);
-  EXPECT_EQ(TempDir::ListNames(dir.Path()), (std::vector<std::string>{writer.FileName, "whole"}));
+  const Status missing = WriteFileAtomically(dir / "missing" / "out.bin", kOld, "Title");
+  ASSERT_FALSE(missing);
+  EXPECT_NE(missing.error().text.find(std::strerror(ENOENT)), std::string::npos) << missing.error().text;
+  EXPECT_TRUE(TempDir::ListNames(dir.Path()).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWriter, WriteFaults, testing::ValuesIn(Writers()),
-                         [](const testing::TestParamInfo<WriterCase>& writer) { return writer.param.Name; });
+TEST(AtomicWrite, ShortAndInterruptedWritesStillWriteEverything) {
+  TempDir dir;
+  const Bytes bytes = Tool_Spr::SerializeSprite(kSprite).value();
+  const auto trickle = With([](WriteOps& ops) { ops.write = Trickle; });
+  ASSERT_TRUE(WriteWith(trickle, [&] { return WriteFileAtomically(dir / "out.bin", bytes, "Title"); }));
+  EXPECT_EQ(ReadBytes(dir / "out.bin"), bytes);
+  EXPECT_EQ(TempDir::ListNames(dir.Path()), std::vector<std::string>{"out.bin"});
+}
+
+// A saved file is an ordinary one: its mode is what the umask leaves of 0666, and the
+// umask the writer looks at is put back.
+TEST(AtomicWrite, GivesTheFileTheModeOfANewFile) {
+  const mode_t mask = ::umask(022);
+  TempDir dir;
+  ASSERT_TRUE(WriteFileAtomically(dir / "out.bin", kOld, "Title"));
+  EXPECT_EQ(std::filesystem::status(dir / "out.bin").permissions(), std::filesystem::perms(0644));
+  EXPECT_EQ(::umask(mask), 022u);
+}
+
+// Each writer proves that it writes through WriteFileAtomically: its file holds what
+// its encoder returns, and a failing rename keeps the old file under the writer's title.
+TEST(AtomicWrite, EveryWriterWritesThroughIt) {
+  using namespace Converter_Gif;
+  using namespace Converter_Png;
+  using Tool_Pal::PalForm;
+  const std::vector<std::tuple<std::string, std::function<Status(const Path&)>, Bytes>> writers{
+      {"Save error", [](const Path& p) { return Tool_Spr::SaveSprite(p, kSprite); },
+       Tool_Spr::SerializeSprite(kSprite).value()},
+      {"Export error", [](const Path& p) { return Converter_Bmp::WriteBmp(kHeader, kFrame, p); },
+       Converter_Bmp::SerializeBmp(kHeader, kFrame)},
+      {"Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, true); }, EncodeGif(kHeader, kFrame, true)},
+      {"Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, false); }, EncodeGif(kHeader, kFrame, false)},
+      {"Export error", [](const Path& p) { return WriteAnimatedGif(kHeader, kSprite.Frames, p, false); },
+       EncodeAnimatedGif(kHeader, kSprite.Frames, false).value()},
+      {"Export error", [](const Path& p) { return WriteIndexedPng(kHeader, kFrame, p); },
+       EncodeIndexedPng(kHeader, kFrame).value()},
+      {"Export error", [](const Path& p) { return WriteRgbPng(kCanvas, p); }, EncodeRgbPng(kCanvas).value()},
+      {"Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Raw); },
+       Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Raw)},
+      {"Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Riff); },
+       Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Riff)},
+  };
+  for (const auto& [title, write, bytes] : writers) {
+    SCOPED_TRACE(title + " " + std::to_string(bytes.size()));
+    TempDir dir;
+    ASSERT_TRUE(write(dir / "new"));
+    EXPECT_EQ(ReadBytes(dir / "new"), bytes);
+    std::filesystem::remove(dir / "new");
+    ASSERT_TRUE(WriteFileAtomically(dir / "old", kOld, "Setup"));
+    ExpectKept(WriteWith(kFailingRename, [&] { return write(dir / "old"); }), dir / "old", title, EXDEV);
+  }
+}
 
 }  // namespace

@@ -7,14 +7,19 @@
 // put every row, followed by its padding, in front of the rows before it.
 
 #include <algorithm>
-#include <cstddef>
-#include <string>
-#include <vector>
 
 #include "fuzz/check_types.h"
 #include "core/sprite/rle.h"
 
 namespace tessaloom::fuzz {
+
+// The input of the check: `width` then `code`.
+inline std::vector<std::uint8_t> RleInput(std::int16_t width, Input code) {
+  const auto word = static_cast<std::uint16_t>(width);
+  std::vector<std::uint8_t> input{static_cast<std::uint8_t>(word), static_cast<std::uint8_t>(word >> 8)};
+  input.insert(input.end(), code.begin(), code.end());
+  return input;
+}
 
 // nullopt when the code ends in a 0 without its count.
 inline std::optional<std::vector<std::uint8_t>> ExpandCode(Input code) {
@@ -63,10 +68,8 @@ inline Problem CheckReencoding(const std::vector<std::uint8_t>& pixels, int widt
   if (width <= 0 || expandedSize == 0 || expandedSize % static_cast<std::size_t>(width) != 0) return std::nullopt;
   const std::size_t height = expandedSize / static_cast<std::size_t>(width);
   if (height > static_cast<std::size_t>(kMaxDimension)) return std::nullopt;
-  const SprFrame frame{.Width = static_cast<std::int16_t>(width),
-                       .Height = static_cast<std::int16_t>(height),
-                       .Pixels = pixels};
-  const std::vector<std::uint8_t> code = Tool_Spr::EncodeFrameRle(frame);
+  const auto code = Tool_Spr::EncodeFrameRle(
+      {.Width = static_cast<std::int16_t>(width), .Height = static_cast<std::int16_t>(height), .Pixels = pixels});
   if (auto problem = CheckZeroPairs(code)) return problem;
   const auto again = Tool_Spr::DecodeFrameRle(code, width);
   if (!again || *again != pixels) return std::string("encoding and decoding again changes the frame");
@@ -83,9 +86,7 @@ inline Problem CheckRle(Input input) {
     return std::string(decoded ? "a code ending in a lone 0 is decoded" : "a complete code is refused");
   }
   if (!decoded) return std::nullopt;
-  if (*decoded != ReferenceRows(*expanded, width)) {
-    return "width " + std::to_string(width) + ": the rows differ from the reference";
-  }
+  if (*decoded != ReferenceRows(*expanded, width)) return "width " + std::to_string(width) + ": rows unlike the reference";
   return CheckReencoding(*decoded, width, expanded->size());
 }
 

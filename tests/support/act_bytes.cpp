@@ -6,12 +6,7 @@
 namespace tessaloom {
 namespace {
 
-constexpr std::uint16_t kV20 = 0x0200;
-constexpr std::uint16_t kV21 = 0x0201;
-constexpr std::uint16_t kV22 = 0x0202;
-constexpr std::uint16_t kV23 = 0x0203;
-constexpr std::uint16_t kV24 = 0x0204;
-constexpr std::uint16_t kV25 = 0x0205;
+constexpr std::uint16_t kV20 = 0x0200, kV21 = 0x0201, kV22 = 0x0202, kV23 = 0x0203, kV24 = 0x0204, kV25 = 0x0205;
 constexpr std::size_t kEventNameSize = 40;
 
 std::int32_t FloatBits(float value) { return std::bit_cast<std::int32_t>(value); }
@@ -74,15 +69,9 @@ ActBytes& ActBytes::Intervals(std::span<const float> intervals) {
   return *this;
 }
 
-ActBytes& ActBytes::I32(std::int32_t value) {
-  m_writer.I32(value);
-  return *this;
-}
+ActBytes& ActBytes::I32(std::int32_t value) { m_writer.I32(value); return *this; }
 
-ActBytes& ActBytes::Raw(std::span<const std::uint8_t> bytes) {
-  m_writer.Bytes(bytes);
-  return *this;
-}
+ActBytes& ActBytes::Raw(std::span<const std::uint8_t> bytes) { m_writer.Bytes(bytes); return *this; }
 
 std::vector<std::uint8_t> BuildActFile(const ActFileFields& file) {
   ActBytes bytes(file.VersionWord);
@@ -98,6 +87,19 @@ std::vector<std::uint8_t> BuildActFile(const ActFileFields& file) {
   if (file.VersionWord >= kV21) bytes.Events(static_cast<std::int32_t>(file.Events.size()), file.Events);
   if (file.VersionWord >= kV22) bytes.Intervals(file.Intervals);
   return bytes.Take();
+}
+
+ActFileFields RichActFile(std::uint16_t versionWord) {
+  const ActLayerFields plain{.X = -12, .Y = 30, .SpriteIndex = 1};
+  const ActLayerFields styled{.X = 5, .Y = -7, .SpriteIndex = -1, .Direction = 1, .Red = 10, .Green = 20, .Blue = 30,
+                              .Alpha = 128, .ScaleX = 1.5f, .ScaleY = 0.5f, .Rotation = 90, .SpriteType = 1,
+                              .SizeX = 40, .SizeY = 60};
+  return {.VersionWord = versionWord,
+          .Actions = {{.Clips = {{.Layers = {plain}}, {.EventIndex = 0, .Anchors = {{.X = 3, .Y = -4}}}}},
+                      {.Clips = {{.Layers = {styled, plain}, .EventIndex = 1,
+                                  .Anchors = {{.X = 1}, {.Y = 2, .Attribute = 7}}}}}},
+          .Events = {"atk", "effect\\hit.wav"},
+          .Intervals = {4.0f, 0.25f}};
 }
 
 }  // namespace tessaloom

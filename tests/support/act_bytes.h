@@ -17,28 +17,15 @@
 namespace tessaloom {
 
 struct ActAnchorFields {
-  std::int32_t Unknown = 0;
-  std::int32_t X = 0;
-  std::int32_t Y = 0;
-  std::int32_t Attribute = 0;
+  std::int32_t Unknown = 0, X = 0, Y = 0, Attribute = 0;
 };
 
 // Every field a layer can have; the version decides which are written.
 struct ActLayerFields {
-  std::int32_t X = 0;
-  std::int32_t Y = 0;
-  std::int32_t SpriteIndex = 0;
-  std::int32_t Direction = 0;
-  std::uint8_t Red = 255;
-  std::uint8_t Green = 255;
-  std::uint8_t Blue = 255;
-  std::uint8_t Alpha = 255;
-  float ScaleX = 1.0f;
-  float ScaleY = 1.0f;
-  std::int32_t Rotation = 0;
-  std::int32_t SpriteType = 0;
-  std::int32_t SizeX = 0;
-  std::int32_t SizeY = 0;
+  std::int32_t X = 0, Y = 0, SpriteIndex = 0, Direction = 0;
+  std::uint8_t Red = 255, Green = 255, Blue = 255, Alpha = 255;
+  float ScaleX = 1.0f, ScaleY = 1.0f;
+  std::int32_t Rotation = 0, SpriteType = 0, SizeX = 0, SizeY = 0;
 };
 
 struct ActClipFields {
@@ -88,5 +75,9 @@ class ActBytes {
 
 // A complete file: every section the version has, counts taken from the vectors.
 std::vector<std::uint8_t> BuildActFile(const ActFileFields& file);
+
+// Two actions with every shape of layer and clip trailer the version has: clips with
+// no layer, one and two, zero, one and two anchors, two events and two intervals.
+ActFileFields RichActFile(std::uint16_t versionWord = 0x0205);
 
 }  // namespace tessaloom

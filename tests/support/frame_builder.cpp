@@ -4,6 +4,8 @@
 #include <cassert>
 #include <cstddef>
 
+#include "support/spr_bytes.h"
+
 namespace tessaloom {
 
 SprFrame FrameFromRows(const std::vector<std::vector<std::uint8_t>>& topDownRows,
@@ -25,6 +27,34 @@ SprFrame SolidFrame(int width, int height, std::uint8_t index) {
   return FrameFromRows(std::vector<std::vector<std::uint8_t>>(
       static_cast<std::size_t>(height),
       std::vector<std::uint8_t>(static_cast<std::size_t>(width), index)));
+}
+
+SprDocument SpriteOf(std::vector<SprFrame> frames) {
+  SprDocument sprite;
+  sprite.Header.Palette = Tool_Spr::SwapPaletteOrder(TestPaletteFileOrder());
+  sprite.Header.FrameCount = static_cast<std::int16_t>(frames.size());
+  sprite.Frames = std::move(frames);
+  return sprite;
+}
+
+SprDocument VariedSprite() {
+  std::vector<SprFrame> frames;
+  for (int width = 1; width <= 9; ++width) {
+    std::vector<std::vector<std::uint8_t>> rows(3, std::vector<std::uint8_t>(static_cast<std::size_t>(width), 0));
+    for (int y = 0; y < 3; ++y) {
+      for (int x = 0; x < width; ++x) {
+        if ((x + y) % 3 != 0) rows[y][x] = static_cast<std::uint8_t>(1 + x * 29 + y);
+      }
+    }
+    frames.push_back(FrameFromRows(rows));
+  }
+  frames.push_back(SolidFrame(70, 3, 0));
+  frames.push_back(SolidFrame(13, 2, 200));
+  SprDocument sprite = SpriteOf(std::move(frames));
+  sprite.Header.Compressed = 1;
+  sprite.Header.Reserved = {2, 0};
+  sprite.Header.TrailingData = {'x', 'y', 'z', 0, 1, 2, 3, 4};
+  return sprite;
 }
 
 std::vector<std::uint8_t> PaletteOf(std::initializer_list<Color> colors) {

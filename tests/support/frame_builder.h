@@ -21,6 +21,14 @@ SprFrame FrameFromRows(const std::vector<std::vector<std::uint8_t>>& topDownRows
 // A width x height frame of one palette index.
 SprFrame SolidFrame(int width, int height, std::uint8_t index);
 
+// A sprite of `frames` whose palette is TestPaletteFileOrder() read into memory order.
+SprDocument SpriteOf(std::vector<SprFrame> frames);
+
+// A sprite using everything a file can carry: frames of every width from 1 to 9 (each
+// row padding), zero runs short, long (past the 62 of one pair) and across rows, the
+// reserved header bytes and data between the frames and the palette.
+SprDocument VariedSprite();
+
 // A palette in memory order (blue, green, red, 0) holding exactly the given entries,
 // index 0 first; a real palette has 256.
 std::vector<std::uint8_t> PaletteOf(std::initializer_list<Color> colors);
@@ -28,10 +36,7 @@ std::vector<std::uint8_t> PaletteOf(std::initializer_list<Color> colors);
 // The smallest rectangle holding every canvas pixel that is not `background`;
 // Width 0 when there is none.
 struct PixelRect {
-  int X = 0;
-  int Y = 0;
-  int Width = 0;
-  int Height = 0;
+  int X = 0, Y = 0, Width = 0, Height = 0;
 
   bool operator==(const PixelRect&) const = default;
 };

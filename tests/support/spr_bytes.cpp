@@ -14,29 +14,16 @@ SprBytes& SprBytes::Header(const SprHeaderBytes& header) {
 }
 
 SprBytes& SprBytes::CodedFrame(std::int16_t width, std::int16_t height, std::span<const std::uint8_t> code) {
-  m_writer.I16(width);
-  m_writer.I16(height);
-  m_writer.U16(static_cast<std::uint16_t>(code.size()));
-  m_writer.Bytes(code);
-  return *this;
+  return I16(width).I16(height).I16(static_cast<std::int16_t>(code.size())).Bytes(code);
 }
 
 SprBytes& SprBytes::RawFrame(std::int16_t width, std::int16_t height, std::span<const std::uint8_t> topDownPixels) {
-  m_writer.I16(width);
-  m_writer.I16(height);
-  m_writer.Bytes(topDownPixels);
-  return *this;
+  return I16(width).I16(height).Bytes(topDownPixels);
 }
 
-SprBytes& SprBytes::I16(std::int16_t value) {
-  m_writer.I16(value);
-  return *this;
-}
+SprBytes& SprBytes::I16(std::int16_t value) { m_writer.I16(value); return *this; }
 
-SprBytes& SprBytes::Bytes(std::span<const std::uint8_t> bytes) {
-  m_writer.Bytes(bytes);
-  return *this;
-}
+SprBytes& SprBytes::Bytes(std::span<const std::uint8_t> bytes) { m_writer.Bytes(bytes); return *this; }
 
 SprBytes& SprBytes::TestPalette() { return Bytes(TestPaletteFileOrder()); }
 

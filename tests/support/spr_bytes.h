@@ -16,8 +16,7 @@ namespace tessaloom {
 
 struct SprHeaderBytes {
   std::string_view Magic = "SP";
-  std::uint8_t Minor = 1;  // non-zero: coded frames; 0: raw frames
-  std::uint8_t Major = 2;
+  std::uint8_t Minor = 1, Major = 2;  // minor non-zero: coded frames; 0: raw frames
   std::uint16_t FrameCount = 0;
   std::array<std::uint8_t, 2> Reserved{};
 };

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <span>
 
-#include "core/render/frame_placement.h"
 #include "core/common/image.h"
 #include "core/render/view_settings.h"
 #include "core/sprite/spr_document.h"

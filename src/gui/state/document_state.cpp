@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/operations/bitmap_frame.h"
+#include "core/operations/sprite_operations.h"
 #include "core/sprite/palette.h"
 #include "core/sprite/spr_edit.h"
 

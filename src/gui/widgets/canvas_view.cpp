@@ -8,9 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "core/render/clip_drawing.h"
+#include "core/render/canvas_drawing.h"
 #include "core/render/painter.h"
-#include "core/render/sprite_drawing.h"
 #include "gui/state/session.h"
 
 namespace tessaloom {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <optional>
 
-#include "core/operations/frame_export.h"
+#include "core/operations/sprite_operations.h"
 #include "gui/state/dialog.h"
 #include "gui/state/messages.h"
 #include "gui/state/session.h"

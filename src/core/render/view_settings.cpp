@@ -1,4 +1,4 @@
-#include "core/render/frame_placement.h"
+#include "core/render/view_settings.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,11 +1,12 @@
-#include "core/operations/frame_export.h"
+#include "core/operations/sprite_operations.h"
 
 #include <cassert>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "core/common/file_io.h"
-#include "core/common/numbered_names.h"
+#include "core/sprite/spr_edit.h"
 #include "core/convert/converter_bmp.h"
 #include "core/convert/converter_gif.h"
 #include "core/convert/converter_png.h"
@@ -79,6 +80,26 @@ Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std
     if (!staged) return staged;
   }
   return files.Commit();
+}
+
+std::filesystem::path NumberedFileName(const std::filesystem::path& chosen, int number,
+                                       const std::string& extension) {
+  std::string digits = std::to_string(number);
+  if (number < 10) digits = "0" + digits;
+  std::filesystem::path stem = chosen;
+  stem.replace_extension();
+  return stem.string() + "-" + digits + extension;
+}
+
+Status InsertBitmapFrame(SprDocument& sprite, int after, Converter_Bmp::BmpImage bitmap) {
+  SprFrame frame;
+  frame.Width = bitmap.Width;
+  frame.Height = bitmap.Height;
+  frame.DataSize = static_cast<std::int32_t>(bitmap.Pixels.size());
+  frame.Pixels = std::move(bitmap.Pixels);
+  Status inserted = Tool_Spr::InsertFrame(sprite, after, std::move(frame));
+  if (inserted && sprite.Header.Palette.empty()) sprite.Header.Palette = std::move(bitmap.ColorTable);
+  return inserted;
 }
 
 }  // namespace tessaloom

@@ -1,13 +1,15 @@
 #pragma once
-// Exporting a sprite's frames, as both the main window and tessaloom-cli offer it: one
-// frame as a bitmap, a still GIF or a PNG; every frame, one numbered file each; or
-// every frame as one looping GIF.
+// What both the main window and tessaloom-cli do to a sprite, one call each:
+// exporting one frame as a bitmap, a still GIF or a PNG; every frame, one numbered
+// file each ("hero.gif" gives "hero-01.gif", "hero-02.gif"…) or one looping GIF; and
+// adding an 8-bit bitmap as a new frame.
 
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "core/common/result.h"
+#include "core/convert/converter_bmp.h"
 #include "core/sprite/spr_document.h"
 
 namespace tessaloom {
@@ -32,5 +34,16 @@ Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format,
 // and none is left behind.
 Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std::filesystem::path& path,
                        const std::function<void()>& beforeEachFrame = {});
+
+// The name of frame `number` (1-based): `chosen` without its extension, if it has one,
+// then "-", the number with at least two digits, and `extension` (with its dot).
+std::filesystem::path NumberedFileName(const std::filesystem::path& chosen, int number,
+                                       const std::string& extension);
+
+// Inserts `bitmap` as a frame after the 1-based frame `after` (0 puts it first), with
+// Tool_Spr::InsertFrame's rules for the position and the number of frames. The
+// bitmap's pixels are indices into the sprite's palette; a sprite without a palette
+// takes the bitmap's colour table. On an error the sprite is unchanged.
+Status InsertBitmapFrame(SprDocument& sprite, int after, Converter_Bmp::BmpImage bitmap);
 
 }  // namespace tessaloom
