@@ -14,7 +14,7 @@ TESSALOOM_PACKAGES=(
   g++ cmake ninja-build pkg-config git
   libpng-dev libgif-dev libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev librapidcheck-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev fonts-dejavu-core
 )
 # The compiler of the fuzz build, with its sanitizer and libFuzzer runtimes.
 TESSALOOM_CLANG_PACKAGES=(clang libclang-rt-14-dev)

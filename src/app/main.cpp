@@ -8,11 +8,11 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "gui/app/bar_icons.h"
-#include "gui/app/dialog.h"
-#include "gui/app/messages.h"
-#include "gui/app/session.h"
-#include "gui/app/spr.h"
+#include "gui/state/dialog.h"
+#include "gui/state/messages.h"
+#include "gui/state/session.h"
+#include "gui/widgets/chrome.h"
+#include "gui/window/main_window.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
   tessaloom::Session session(settings);
   tessaloom::QtDialog dialog;
   tessaloom::QtMessages messages;
-  tessaloom::Spr window(session, dialog, messages);
+  tessaloom::MainWindow window(session, dialog, messages);
   window.show();
   if (!options.spritePath.isEmpty()) window.OpenPath(options.spritePath);
 

@@ -3,12 +3,14 @@
 // script and records what each command asked, and a message sink that records every
 // message instead of showing a box.
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <optional>
 #include <vector>
 
-#include "gui/app/dialog.h"
-#include "gui/app/messages.h"
+#include "gui/state/dialog.h"
+#include "gui/state/messages.h"
 
 namespace tessaloom {
 
@@ -22,14 +24,12 @@ struct DialogRequest {
   bool operator==(const DialogRequest&) const = default;
 };
 
+// Each answer is a file name with its filter entry, a colour, or neither: cancelled.
 class ScriptedDialog : public Dialog {
  public:
-  // The next file dialog returns `path` with filter pair `filterIndex` chosen.
-  void AnswerFile(const QString& path, int filterIndex = 1);
-  // The next dialog is cancelled.
-  void AnswerCancel();
-  void AnswerColor(Color color);
-
+  void AnswerFile(const QString& path, int filterIndex = 1) { m_answers.push_back({path, filterIndex, {}}); }
+  void AnswerCancel() { m_answers.push_back({}); }
+  void AnswerColor(Color color) { m_answers.push_back({{}, 1, color}); }
   const std::vector<DialogRequest>& Requests() const { return m_requests; }
   bool AllAnswersUsed() const { return m_answers.empty(); }
 
@@ -39,11 +39,24 @@ class ScriptedDialog : public Dialog {
 
  private:
   struct Scripted {
-    std::optional<QString> fileName;  // none: cancelled
+    std::optional<QString> fileName;
     int filterIndex = 1;
     std::optional<Color> color;
   };
-  bool Answer(DialogRequest::Kind kind);
+
+  bool Answer(DialogRequest::Kind kind) {
+    m_requests.push_back(DialogRequest{kind, Title(), Filter(), FileName()});
+    Scripted answer;
+    if (m_answers.empty()) ADD_FAILURE() << "a dialog with no answer scripted: " << Title().toStdString();
+    else answer = m_answers.front(), m_answers.pop_front();
+    if (kind == DialogRequest::Kind::ColorPicker) {
+      if (answer.color) SetChosenColor(*answer.color);
+      return answer.color.has_value();
+    }
+    SetFileName(answer.fileName.value_or(QString()));
+    SetFilterIndex(answer.filterIndex);
+    return answer.fileName.has_value();
+  }
 
   std::deque<Scripted> m_answers;
   std::vector<DialogRequest> m_requests;
@@ -52,10 +65,14 @@ class ScriptedDialog : public Dialog {
 class CapturedMessages : public Messages {
  public:
   void Show(const Message& message) override { m_shown.push_back(message); }
-  // Records the question and gives the next scripted answer.
-  bool Ask(const Message& question) override;
-
-  // The next question is answered Yes (true) or No.
+  // Records the question and gives the next scripted answer: true for Yes.
+  bool Ask(const Message& question) override {
+    m_asked.push_back(question);
+    if (m_answers.empty()) ADD_FAILURE() << "a question with no answer scripted: " << question.Text.toStdString();
+    const bool yes = !m_answers.empty() && m_answers.front();
+    if (!m_answers.empty()) m_answers.pop_front();
+    return yes;
+  }
   void AnswerQuestion(bool yes) { m_answers.push_back(yes); }
 
   const std::vector<Message>& Shown() const { return m_shown; }

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "gui/app/dialog.h"
-#include "gui/app/messages.h"
+#include "gui/state/dialog.h"
+#include "gui/state/messages.h"
 
 namespace tessaloom {
 namespace {

@@ -6,16 +6,20 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QStatusBar>
-#include <QUrl>
+#include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <algorithm>
 
-#include "gui/render/spr_bg.h"
+#include "core/render/view_settings.h"
 #include "core/sprite/spr_writer.h"
-#include "support/frame_builder.h"
+#include "gui/widgets/action_tree.h"
+#include "gui/widgets/canvas_view.h"
+#include "support/bmp_bytes.h"
 
 namespace tessaloom {
 
-Color TestPaletteColor(int index) {
+Color TestColor(int index) {
   if (index == 0) return MakeColor(255, 0, 255);
   return MakeColor(static_cast<std::uint8_t>(index), static_cast<std::uint8_t>(255 - index),
                    static_cast<std::uint8_t>(index * 37));
@@ -24,37 +28,41 @@ Color TestPaletteColor(int index) {
 std::vector<std::uint8_t> TestPalette() {
   std::vector<std::uint8_t> palette;
   for (int i = 0; i < kPaletteEntries; ++i) {
-    const Color color = TestPaletteColor(i);
+    const Color color = TestColor(i);
     palette.insert(palette.end(), {BlueOf(color), GreenOf(color), RedOf(color), 0});
   }
   return palette;
 }
 
-SprDocument TestSprite(int frameCount) {
-  SprDocument document;
-  document.Header.Palette = TestPalette();
-  for (int i = 0; i < frameCount; ++i) {
-    document.Frames.push_back(SolidFrame(3 + i, 2 + i, static_cast<std::uint8_t>(i % 255 + 1)));
-  }
-  document.Header.FrameCount = static_cast<std::int16_t>(frameCount);
-  return document;
+SprDocument TestSprite(int count) {
+  SprDocument sprite;
+  sprite.Header.Palette = TestPalette();
+  for (int i = 0; i < count; ++i) sprite.Frames.push_back(SolidFrame(3 + i, 2 + i, static_cast<std::uint8_t>(i + 1)));
+  sprite.Header.FrameCount = static_cast<std::int16_t>(count);
+  return sprite;
 }
 
-::testing::AssertionResult SameImages(const SprDocument& actual, const SprDocument& expected) {
-  if (actual.Header.FrameCount != expected.Header.FrameCount || actual.Frames.size() != expected.Frames.size())
-    return ::testing::AssertionFailure() << actual.Frames.size() << " frames, expected " << expected.Frames.size();
-  for (std::size_t i = 0; i < actual.Frames.size(); ++i) {
-    const SprFrame& a = actual.Frames[i];
-    const SprFrame& e = expected.Frames[i];
-    if (a.Width != e.Width || a.Height != e.Height || a.Pixels != e.Pixels)
-      return ::testing::AssertionFailure() << "frame " << i + 1 << " differs";
+bool SameImages(const SprDocument& actual, const SprDocument& expected) {
+  const auto sameFrame = [](const SprFrame& a, const SprFrame& e) {
+    return a.Width == e.Width && a.Height == e.Height && a.Pixels == e.Pixels;
+  };
+  return actual.Header.Palette == expected.Header.Palette &&
+         std::equal(actual.Frames.begin(), actual.Frames.end(), expected.Frames.begin(), expected.Frames.end(),
+                    sameFrame);
+}
+
+ActFileFields ActionsOfClips(std::initializer_list<int> clipCounts) {
+  ActFileFields file;
+  for (const int clips : clipCounts) {
+    ActActionFields action;
+    action.Clips.assign(static_cast<std::size_t>(clips), ActClipFields{.Layers = {ActLayerFields{}}});
+    file.Actions.push_back(action);
   }
-  if (actual.Header.Palette != expected.Header.Palette) return ::testing::AssertionFailure() << "palettes differ";
-  return ::testing::AssertionSuccess();
+  return file;
 }
 
 WindowTest::WindowTest() {
-  m_settings = std::make_unique<QSettings>(PathOf(QStringLiteral("settings.ini")), QSettings::IniFormat);
+  m_settings = std::make_unique<QSettings>(PathOf("settings.ini"), QSettings::IniFormat);
   Restart();
 }
 
@@ -66,46 +74,31 @@ WindowTest::~WindowTest() {
 void WindowTest::Restart() {
   m_window.reset();
   m_session = std::make_unique<Session>(*m_settings);
-  m_window = std::make_unique<Spr>(*m_session, m_dialog, m_messages);
+  m_session->Playback().StopRealTime();
+  m_window = std::make_unique<MainWindow>(*m_session, m_dialog, m_messages);
   m_window->show();
   QApplication::processEvents();
 }
 
-QString WindowTest::PathOf(const QString& name) const {
-  return QString::fromStdString((m_dir.Path() / name.toStdString()).string());
-}
-
-QString WindowTest::WriteSprite(const QString& name, const SprDocument& document) {
-  const QString path = PathOf(name);
-  const Status saved = Tool_Spr::SaveSprite(path.toStdString(), document);
-  EXPECT_TRUE(saved.has_value()) << (saved ? "" : saved.error().text);
-  return path;
-}
-
 QString WindowTest::WriteBytes(const QString& name, std::span<const std::uint8_t> bytes) {
-  const QString path = PathOf(name);
-  QFile file(path);
+  QFile file(PathOf(name));
   EXPECT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-  return path;
+  return file.fileName();
 }
 
-void WindowTest::OpenByDialog(const QString& path) {
-  m_dialog.AnswerFile(path);
-  Action("OpenFile")->trigger();
+QString WindowTest::WriteSprite(const QString& name, const SprDocument& sprite) {
+  EXPECT_TRUE(Tool_Spr::SaveSprite(PathOf(name).toStdString(), sprite).has_value());
+  return PathOf(name);
 }
 
-void WindowTest::Drop(const QStringList& paths) {
-  QMimeData data;
-  QList<QUrl> urls;
-  for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
-  data.setUrls(urls);
-  SprBG& canvas = m_window->Canvas();
-  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&canvas, &enter);
-  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&canvas, &drop);
-  QApplication::processEvents();
+QString WindowTest::WriteBitmap(const QString& name, const std::vector<std::vector<std::uint8_t>>& rows, int bits) {
+  BmpFields fields{.Width = static_cast<std::int32_t>(rows.front().size() * 8 / static_cast<std::size_t>(bits)),
+                   .Height = static_cast<std::int32_t>(rows.size())};
+  fields.BitsPerPixel = static_cast<std::uint16_t>(bits);
+  if (bits == 8) fields.Table = GradientTable(256);
+  fields.Rows = rows;
+  return WriteBytes(name, BuildBmp(fields));
 }
 
 QAction* WindowTest::Action(const char* name) const {
@@ -114,51 +107,94 @@ QAction* WindowTest::Action(const char* name) const {
   return action;
 }
 
-QMenu* WindowTest::Menu(const char* name) const {
-  auto* menu = m_window->findChild<QMenu*>(QString::fromLatin1(name));
-  EXPECT_NE(menu, nullptr) << name;
-  return menu;
+// A menu's objectName is also its menu action's.
+QStringList WindowTest::Enabled(const QStringList& names) const {
+  QStringList enabled;
+  for (const QString& name : names) {
+    const auto* action = m_window->findChild<QAction*>(name);
+    if (action ? action->isEnabled() : m_window->findChild<QWidget*>(name)->isEnabled()) enabled << name;
+  }
+  return enabled;
+}
+
+void WindowTest::Drop(const QStringList& paths) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+  data.setUrls(urls);
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&m_window->Canvas(), &enter);
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&m_window->Canvas(), &drop);
+  QApplication::processEvents();
 }
 
 QString WindowTest::PanelText(int panel) const {
-  const QString name = QStringLiteral("FrameInfoPanel%1").arg(panel);
-  const auto* label = m_window->findChild<QStatusBar*>(QStringLiteral("FrameInfo"))->findChild<QLabel*>(name);
-  return label ? label->text() : QStringLiteral("<no panel %1>").arg(panel);
+  return m_window->statusBar()->findChild<QLabel*>(QStringLiteral("FrameInfoPanel%1").arg(panel))->text();
 }
 
-const Image& WindowTest::CanvasImage() const { return m_window->Canvas().Canvas(); }
-
-Argb WindowTest::CanvasPixel(int x, int y) const { return CanvasImage().At(x, y); }
-
-int WindowTest::CanvasCount(Color color) const {
-  return static_cast<int>(std::count(CanvasImage().Pixels.begin(), CanvasImage().Pixels.end(), ToArgb(color)));
-}
-
-Message WindowTest::ShownMessage(std::size_t index) const {
-  if (index >= m_messages.Shown().size()) {
-    ADD_FAILURE() << "no message " << index;
-    return {};
-  }
-  Message message = m_messages.Shown()[index];
-  message.Detail.clear();
-  return message;
+std::vector<QString> WindowTest::RecentCaptions() const {
+  std::vector<QString> captions;
+  for (const QAction* item : Menu("OpenRecentFile")->actions())
+    if (item->isVisible()) captions.push_back(item->text());
+  return captions;
 }
 
 ::testing::AssertionResult WindowTest::LastMessage(std::size_t count, const QString& title, const QString& text) const {
   const std::vector<Message>& shown = m_messages.Shown();
   if (shown.size() != count) return ::testing::AssertionFailure() << shown.size() << " messages, expected " << count;
-  if (count == 0) return ::testing::AssertionSuccess();
-  if (shown.back().Title != title || !shown.back().Text.contains(text))
+  if (count > 0 && (shown.back().Title != title || !shown.back().Text.contains(text)))
     return ::testing::AssertionFailure() << shown.back().Title.toStdString() << ": " << shown.back().Text.toStdString();
   return ::testing::AssertionSuccess();
 }
 
-std::vector<QString> WindowTest::RecentCaptions() const {
-  std::vector<QString> captions;
-  for (const QAction* item : Menu("OpenRecentFile")->actions()) {
-    if (item->isVisible()) captions.push_back(item->text());
-  }
-  return captions;
+PaletteWindow& WindowTest::ShowPalette() {
+  if (!m_window->Palette() || !m_window->Palette()->isVisible()) Trigger("ViewPaletteM");
+  PaletteWindow& palette = *m_window->Palette();
+  palette.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&palette));
+  return palette;
+}
+
+// A double click arrives as a click, then the double click itself.
+void WindowTest::DoubleClick(int index) {
+  QTest::mouseClick(&Cell(index), Qt::LeftButton);
+  QTest::mouseDClick(&Cell(index), Qt::LeftButton);
+}
+
+ActionsWindow& WindowTest::Actions() const {
+  if (!m_window->Actions()) throw std::logic_error("the actions window does not exist");
+  return *m_window->Actions();
+}
+
+QTreeWidgetItem* WindowTest::Node(const QString& key) const {
+  for (QTreeWidgetItemIterator it(&Actions().Tree()); *it; ++it)
+    if ((*it)->data(0, kNodeKeyRole).toString() == key) return *it;
+  ADD_FAILURE() << "no node " << key.toStdString();
+  return nullptr;
+}
+
+QStringList WindowTest::Keys() const {
+  QStringList keys;
+  for (QTreeWidgetItemIterator it(&Actions().Tree()); *it; ++it) keys << (*it)->data(0, kNodeKeyRole).toString();
+  return keys;
+}
+
+void WindowTest::ClickNode(const QString& key) {
+  QTreeWidgetItem* node = Node(key);
+  ASSERT_NE(node, nullptr);
+  Actions().show();
+  QTreeWidget& tree = Actions().Tree();
+  for (QTreeWidgetItem* parent = node->parent(); parent; parent = parent->parent()) parent->setExpanded(true);
+  tree.scrollToItem(node);
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
+  ASSERT_EQ(tree.selectedItems().value(0), node);
+}
+
+QString WindowTest::Row(const char* label) const {
+  const QList<QTreeWidgetItem*> rows =
+      Actions().findChild<QTreeWidget*>("FrameValue")->findItems(QString::fromLatin1(label), Qt::MatchExactly);
+  return rows.size() == 1 ? rows[0]->text(1) : QStringLiteral("<no row %1>").arg(label);
 }
 
 }  // namespace tessaloom

@@ -1,0 +1,25 @@
+#include "gui/state/status_texts.h"
+
+namespace tessaloom {
+
+QString SignedText(int value) {
+  return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
+}
+
+QString SizeText(int width, int height) {
+  return QStringLiteral("Size: %1 x %2").arg(width).arg(height);
+}
+
+QString LoadedPositionText(int current, int total) {
+  const int digits = static_cast<int>(QString::number(total).size());
+  return QStringLiteral("Frame : %1/%2").arg(current, digits, 10, QLatin1Char('0')).arg(SignedText(total));
+}
+
+QString ZoomText(int zoomStep) { return QString::number(zoomStep - 2) + QStringLiteral("x"); }
+
+QString PaletteToolTip(Color color) {
+  return SignedText(RedOf(color)) + QStringLiteral(",") + SignedText(GreenOf(color)) + QStringLiteral(",") +
+         SignedText(BlueOf(color));
+}
+
+}  // namespace tessaloom

@@ -1,0 +1,154 @@
+#include "gui/widgets/canvas_view.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/render/canvas_drawing.h"
+#include "core/render/painter.h"
+#include "gui/state/session.h"
+
+namespace tessaloom {
+namespace {
+
+// The zoom indicator sits this far from the canvas's right and bottom edges.
+constexpr int kZoomRightMargin = 4;
+constexpr int kZoomBottomMargin = 30;
+
+QLabel* MakeZoomLabel(QWidget& canvas, const char* name, Qt::GlobalColor color) {
+  auto* label = new QLabel(QStringLiteral("x1"), &canvas);
+  label->setObjectName(QString::fromLatin1(name));
+  QFont font(QStringLiteral("Trebuchet MS"), 9, QFont::Bold);
+  font.setStyleHint(QFont::SansSerif);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, color);
+  label->setPalette(palette);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+CanvasView::CanvasView(const Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
+  setObjectName(QStringLiteral("SprBG"));
+  setAcceptDrops(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  // The shadow is made first so that the white text lies on top of it.
+  m_zoomShadow = MakeZoomLabel(*this, "ZoomIndicatorShd", Qt::black);
+  m_zoom = MakeZoomLabel(*this, "ZoomIndicator", Qt::white);
+  ConnectSession();
+}
+
+void CanvasView::ConnectSession() {
+  const DocumentState& document = m_session.Document();
+  connect(&document, &DocumentState::cleared, this, &CanvasView::Redraw);
+  connect(&document, &DocumentState::framesEdited, this, &CanvasView::Redraw);
+  connect(&document, &DocumentState::paletteEdited, this, &CanvasView::Redraw);
+  connect(&document, &DocumentState::toolTipChanged, this, [this] { setToolTip(m_session.Document().ToolTip()); });
+  connect(&m_session.View(), &ViewState::changed, this, &CanvasView::Redraw);
+  connect(&m_session.View(), &ViewState::zoomChanged, this, [this] {
+    ShowZoomText();
+    DrawCurrent();
+  });
+  connect(&m_session.Playback(), &PlaybackState::stepped, this, &CanvasView::DrawCurrent);
+}
+
+QSize CanvasView::ClientSize() const {
+  const QWidget* top = window();
+  const auto* main = qobject_cast<const QMainWindow*>(top);
+  const QWidget* menu = main ? main->menuWidget() : nullptr;
+  return QSize(top->width(), top->height() - (menu && menu->isVisible() ? menu->height() : 0));
+}
+
+void CanvasView::DrawCurrent() {
+  if (m_session.Playback().ActionMode()) {
+    const Status drawn = DrawClip();
+    if (!drawn) emit drawFailed(drawn.error());
+    return;
+  }
+  const QSize client = ClientSize();
+  DrawSpriteFrame(m_canvas, m_session.Document().Sprite(), m_session.Playback().Current(),
+                  m_session.View().Settings(client.width(), client.height()));
+  update();
+}
+
+void CanvasView::Redraw() {
+  const QSize client = ClientSize();
+  const ViewSettings view = m_session.View().Settings(client.width(), client.height());
+  if (m_session.Document().FrameCount() == 0) {
+    Painter::ClearCanvas(m_canvas, view);
+    update();
+  } else if (!m_session.Playback().ActionMode()) {
+    DrawCurrent();
+  } else if (!DrawClip()) {
+    Painter::ClearCanvas(m_canvas, view);
+    update();
+  }
+}
+
+Status CanvasView::DrawClip() {
+  const QSize client = ClientSize();
+  const Status drawn = Painter::DrawClip(m_canvas, m_session.Document().Sprite(), m_session.Actions().Act(),
+                                         m_session.Actions().CurrentAction(), m_session.Playback().Current(),
+                                         m_session.View().Settings(client.width(), client.height()));
+  update();
+  return drawn;
+}
+
+QImage CanvasView::View() const {
+  return QImage(reinterpret_cast<const uchar*>(m_canvas.Pixels.data()), m_canvas.Width, m_canvas.Height,
+                static_cast<qsizetype>(m_canvas.Width) * static_cast<qsizetype>(sizeof(Argb)), QImage::Format_RGB32);
+}
+
+void CanvasView::ShowZoomText() {
+  const QString& text = m_session.View().ZoomText();
+  m_zoom->setText(text);
+  m_zoomShadow->setText(text);
+  m_zoom->adjustSize();
+  m_zoomShadow->adjustSize();
+  PlaceZoomLabels();
+}
+
+void CanvasView::PlaceZoomLabels() {
+  const int left = width() - m_zoom->width() - kZoomRightMargin;
+  const int top = height() - m_zoom->height() - kZoomBottomMargin;
+  m_zoom->move(left, top);
+  m_zoomShadow->move(left + 1, top + 1);
+}
+
+void CanvasView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.drawImage(event->rect(), View(), event->rect());
+}
+
+void CanvasView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  m_canvas = Image(width(), height());
+  PlaceZoomLabels();
+  Redraw();
+}
+
+void CanvasView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) emit rightButtonPressed(event->globalPosition().toPoint());
+}
+
+void CanvasView::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CanvasView::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty()) return;
+  event->acceptProposedAction();
+  // Opening may show a message box; the desktop's drag must be finished by then.
+  const QString path = urls.constFirst().toLocalFile();
+  QMetaObject::invokeMethod(this, [this, path] { emit fileDropped(path); }, Qt::QueuedConnection);
+}
+
+}  // namespace tessaloom

@@ -1,0 +1,89 @@
+#include "gui/window/export_commands.h"
+
+#include <QCoreApplication>
+#include <optional>
+
+#include "core/operations/sprite_operations.h"
+#include "gui/state/dialog.h"
+#include "gui/state/messages.h"
+#include "gui/state/session.h"
+
+namespace tessaloom {
+namespace {
+
+constexpr char kFrameFilter[] =
+    "Bitmap |*.bmp|Gif Transparent (GIF89a)|*.gif|Gif Non Transparent (GIF87a)|*.gif|Png (transparent) |*.png";
+constexpr char kAllFilter[] =
+    "All - Bitmap |*.bmp|All - Gif Transparent (GIF89a)|*.gif|All - Gif Non Transparent (GIF87a)|*.gif|"
+    "All- Gif Animated Transparent|*.gif|All - Gif Animated Non Transparent|*.gif|Png (transparent) |*.png";
+
+// The formats in the order of each dialog's filter entries; none past the last.
+std::optional<ExportFormat> FrameFormat(int filterIndex) {
+  switch (filterIndex) {
+    case 1: return ExportFormat::Bmp;
+    case 2: return ExportFormat::Gif;
+    case 3: return ExportFormat::Gif87;
+    case 4: return ExportFormat::Png;
+    default: return std::nullopt;
+  }
+}
+
+std::optional<ExportFormat> AllFormat(int filterIndex) {
+  switch (filterIndex) {
+    case 4: return ExportFormat::AnimatedGif;
+    case 5: return ExportFormat::AnimatedGif87;
+    case 6: return ExportFormat::Png;
+    default: return FrameFormat(filterIndex);
+  }
+}
+
+// Lets the windows repaint and answer between the frames of a long export.
+void RunWindowEvents() { QCoreApplication::processEvents(); }
+
+}  // namespace
+
+ExportCommands::ExportCommands(Session& session, Dialog& dialog, Messages& messages)
+    : m_session(session), m_dialog(dialog), m_messages(messages) {}
+
+void ExportCommands::ExportFrame() {
+  const SprDocument& sprite = m_session.Document().Sprite();
+  const int number = m_session.Playback().SpriteFrame();
+  if (number < 1 || number > static_cast<int>(sprite.Frames.size())) {
+    ShowNothingToExport();
+    return;
+  }
+  const QString path = m_dialog.AskSave(QStringLiteral("Export Frame to..."), QString::fromLatin1(kFrameFilter));
+  const std::optional<ExportFormat> format = FrameFormat(m_dialog.FilterIndex());
+  if (path.isEmpty() || !format) return;
+  Write([&] { return tessaloom::ExportFrame(sprite, number, *format, FsPath(path)); });
+}
+
+void ExportCommands::ExportAll() {
+  const SprDocument& sprite = m_session.Document().Sprite();
+  if (sprite.Frames.empty() && sprite.Header.Palette.empty()) {
+    ShowNothingToExport();
+    return;
+  }
+  const QString path = m_dialog.AskSave(QStringLiteral("Export all frames to..."), QString::fromLatin1(kAllFilter));
+  const std::optional<ExportFormat> format = AllFormat(m_dialog.FilterIndex());
+  if (path.isEmpty() || !format) return;
+  Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), RunWindowEvents); });
+}
+
+void ExportCommands::Write(const std::function<Status()>& write) {
+  m_session.SetActivity(Activity::Writing);
+  const Status written = write();
+  m_session.SetActivity(Activity::Idle);
+  if (written) return;
+  Message message = MessageFromError(written.error());
+  message.Title = QString::fromLatin1(kExportErrorTitle);
+  m_messages.Show(message);
+}
+
+void ExportCommands::ShowNothingToExport() {
+  m_messages.Show(Message{.Text = QStringLiteral("There is nothing to export: no sprite is loaded."),
+                          .Title = QString::fromLatin1(kExportErrorTitle),
+                          .Icon = MessageIcon::Information});
+}
+
+}  // namespace tessaloom

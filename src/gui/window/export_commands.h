@@ -1,0 +1,40 @@
+#pragma once
+// Export frame and Export all: the sprite's frames written as 8-bit bitmaps, still
+// GIFs (transparent GIF89a or GIF87a), indexed PNGs, or one animated GIF, the format
+// chosen by the dialog's filter entry. The title says "(Writting)" while files are
+// written. The files are written all or none, and a failure is reported under
+// "Export error".
+//
+// Export frame writes the sprite frame that is current, also while the canvas shows
+// an action; Export all names its files "hero-01.gif", "hero-02.gif"... after the
+// chosen name. While an animated GIF is coded the window's events run between the
+// frames, and the commands that change the sprite wait until it is written.
+
+#include <functional>
+
+#include "core/common/result.h"
+
+namespace tessaloom {
+
+class Dialog;
+class Messages;
+class Session;
+
+class ExportCommands {
+ public:
+  ExportCommands(Session& session, Dialog& dialog, Messages& messages);
+
+  void ExportFrame();
+  void ExportAll();
+
+ private:
+  void ShowNothingToExport();
+  // Runs `write` with the title saying so, and reports its failure.
+  void Write(const std::function<Status()>& write);
+
+  Session& m_session;
+  Dialog& m_dialog;
+  Messages& m_messages;
+};
+
+}  // namespace tessaloom

@@ -1,0 +1,157 @@
+// The action file: importing it, the actions window's tree, rows and panels, the
+// transport in sprite and action mode with the timer's ticks, and clips on the canvas.
+
+#include <QApplication>
+#include <QTreeWidget>
+
+#include "window_fixture.h"
+
+namespace tessaloom {
+namespace {
+
+// Two actions: the first of 3 clips of 2 layers, layer l of clip c drawing frame
+// c * 2 + l at x offset -12; the second of 5 clips of one layer.
+ActFileFields TwoActions() {
+  ActFileFields file = ActionsOfClips({3, 5});
+  for (int c = 0; c < 3; ++c)
+    file.Actions[0].Clips[static_cast<std::size_t>(c)].Layers = {ActLayerFields{.X = -12, .SpriteIndex = c * 2},
+                                                                 ActLayerFields{.X = -12, .SpriteIndex = c * 2 + 1}};
+  return file;
+}
+
+class ActionsTest : public WindowTest {
+ protected:
+  void Tick() { m_session->Playback().TickNow(); }
+  // Play and Pause are checked as the playing is.
+  QString Playing() const {
+    return QStringLiteral("%1 %2/%3").arg(m_session->Playback().Playing()).arg(Action("Play")->isChecked())
+        .arg(Action("Pause")->isChecked());
+  }
+};
+
+TEST_F(ActionsTest, AnImportEnablesTheActionControlsAndAFailedOneKeepsTheFile) {
+  std::vector<std::uint8_t> notAnAct = BuildActFile(ActionsOfClips({1}));
+  notAnAct[0] = 'A';
+  notAnAct[1] = 'B';
+  Answer("ImportAct", WriteBytes("bad.act", notAnAct));
+  EXPECT_EQ(m_dialog.Requests().back(), (DialogRequest{DialogRequest::Kind::Open, "Import Actions ....",
+                                                        "Ragnarok Action File |*.act", ""}));
+  EXPECT_TRUE(LastMessage(1, "File Error", "It was an error trying to open the file"));
+  EXPECT_EQ(Enabled({"Actions", "ViewActionM", "Action"}), QStringList{});
+
+  Import(ActionsOfClips({2, 1}));
+  EXPECT_EQ(Enabled({"Actions", "ViewActionM", "Action", "ViewAction"}), (QStringList{"Actions", "ViewActionM", "Action"}));
+  EXPECT_EQ(m_window->Actions(), nullptr) << "importing makes no window";
+  Answer("ImportAct", PathOf("missing.act"));
+  EXPECT_EQ(m_session->Actions().Act()->ActionCount, 2);
+}
+
+TEST_F(ActionsTest, TheTreeHoldsEveryActionClipAndLayerAndAClickShowsALayersFields) {
+  ActFileFields file = TwoActions();
+  file.VersionWord = 0x0204;
+  file.Actions[0].Clips[1].Layers[1] = ActLayerFields{.X = -12, .Y = 30, .SpriteIndex = 7, .Direction = 1,
+                                                      .ScaleX = 1.0f};
+  file.Actions[0].Clips[1].Anchors = {ActAnchorFields{.X = -4, .Y = 9}};
+  Import(file);
+  Trigger("ViewActionM");
+  EXPECT_TRUE(Actions().isVisible());
+  EXPECT_EQ(Action("ViewAction")->text(), "Hide Actions");
+  QStringList expected{"A000"};
+  for (const QString clip : {"C000", "C001", "C002"}) expected << "A000" + clip << "A000" + clip + "F000" << "A000" + clip + "F001";
+  expected << "A001";
+  for (int c = 0; c < 5; ++c) expected << QStringLiteral("A001C00%1").arg(c) << QStringLiteral("A001C00%1F000").arg(c);
+  EXPECT_EQ(Keys(), expected);
+  EXPECT_EQ(Node("A001")->text(0), "Action 02");
+  EXPECT_EQ(Node("A000C002")->text(0), "Clip 03");
+  EXPECT_EQ(Node("A000C001F001")->text(0), "Frame 02");
+  EXPECT_EQ(ActPanel(1), "Current Action: 01");
+  EXPECT_EQ(ActPanel(2), "Version : 4");
+
+  ClickNode("A000C001F001");
+  QStringList rows;
+  for (const char* label : {"Position X", "Position Y", "Scale X", "Direction", "Alpha", "Extra X", "Extra Y", "Frame"})
+    rows << Row(label);
+  EXPECT_EQ(rows, (QStringList{"-12", "30", "1065353216", "1", "255", "-4", "9", "7"}));
+  ClickNode("A001C003");
+  EXPECT_EQ(ActPanel(1), "Current Action: 02");
+  EXPECT_EQ(Row("Frame"), "7") << "only a layer fills the rows";
+
+  // A new file with fewer actions makes action 1 current and clears the rows.
+  Import(ActionsOfClips({1}));
+  EXPECT_EQ(Keys(), (QStringList{"A000", "A000C000", "A000C000F000"}));
+  EXPECT_EQ(ActPanel(1), "Current Action: 01");
+  EXPECT_EQ(Row("Frame"), "0");
+
+  // The close box resets the captions; the next window starts afresh.
+  Actions().close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(m_window->Actions(), nullptr);
+  EXPECT_EQ(Action("ViewActionM")->text(), "Show Actions");
+}
+
+TEST_F(ActionsTest, StepsMoveThroughTheFramesOrTheClipsOfTheCurrentAction) {
+  OpenByDialog(WriteSprite("five.spr", TestSprite(5)));
+  Import(TwoActions());
+  const struct {
+    const char* button;
+    const char* position;
+    int drawnWidth;  // TestSprite's frame n is 2 + n wide
+  } steps[] = {{"Last", "Frame :  5/ 5", 7},   {"Next", "Frame :  5/ 5", 7},  {"Prev", "Frame :  4/ 5", 6},
+               {"First", "Frame :  1/ 5", 3},  {"Prev", "Frame :  1/ 5", 3},  {"Sound", "Frame :  1/ 5", 3},
+               // Action mode starts at the first clip and draws nothing until a step.
+               {"Action", "Frame :  1/ 3", 3}, {"Last", "Frame :  3/ 3", 7},  {"Next", "Frame :  3/ 3", 7},
+               {"First", "Frame :  1/ 3", 4},  {"Action", "Frame :  1/ 5", 4}, {"Last", "Frame :  5/ 5", 7}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.button);
+    Trigger(step.button);
+    EXPECT_EQ(PanelText(2), step.position);
+    EXPECT_EQ(DrawnArea().Width, step.drawnWidth);
+  }
+  EXPECT_TRUE(m_messages.Shown().empty());
+}
+
+TEST_F(ActionsTest, PlayingStopsOnTheLastFrameWithoutLoopAndWrapsWithIt) {
+  OpenByDialog(WriteSprite("three.spr", TestSprite(3)));
+  EXPECT_EQ(m_session->Playback().Interval(), 125);
+  Trigger("Play");
+  EXPECT_EQ(Playing(), "1 1/0");
+  for (const char* position : {"Frame :  2/ 3", "Frame :  3/ 3", "Frame :  3/ 3"}) {
+    Tick();
+    EXPECT_EQ(PanelText(2), position);
+  }
+  EXPECT_EQ(Playing(), "0 0/1");
+
+  Trigger("Loop");
+  Trigger("Play");
+  Tick();
+  EXPECT_EQ(PanelText(2), "Frame :  1/ 3");
+  EXPECT_EQ(DrawnArea().Width, 3);
+  Trigger("Pause");
+  EXPECT_EQ(Playing(), "0 0/1");
+}
+
+TEST_F(ActionsTest, AClipThatCannotBeDrawnIsReportedOnceAndStopsPlaying) {
+  OpenByDialog(WriteSprite("three.spr", TestSprite(3)));
+  Import(ActionsOfClips({2, 0}));
+  Trigger("Action");
+  Trigger("Loop");
+  Trigger("Play");
+  Tick();
+  EXPECT_TRUE(m_messages.Shown().empty());
+  Trigger("ReloadAct");
+  ClickNode("A001");  // no clips: its clip 0 cannot be drawn
+  const Image before = CanvasImage();
+  Tick();
+  EXPECT_TRUE(LastMessage(1, "Tessaloom+", "error draw"));
+  EXPECT_EQ(m_messages.Shown()[0].Icon, MessageIcon::None);
+  EXPECT_EQ(Playing(), "0 0/1");
+  EXPECT_EQ(CanvasImage(), before);
+  // The window's own events clear the canvas and say nothing.
+  m_window->resize(m_window->size() + QSize(10, 0));
+  QApplication::processEvents();
+  EXPECT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(DrawnArea().Width, 0);
+}
+
+}  // namespace
+}  // namespace tessaloom
