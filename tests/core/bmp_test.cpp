@@ -4,11 +4,9 @@
 #include <rapidcheck/gtest.h>
 
 #include "core/common/byte_writer.h"
-#include "core/common/file_io.h"
 #include "core/convert/converter_bmp.h"
 #include "core/generators.h"
 #include "support/bmp_bytes.h"
-#include "support/temp_dir.h"
 
 using namespace tessaloom;
 using Converter_Bmp::ParseBmp;
@@ -78,15 +76,4 @@ TEST(BmpReader, HonoursRowOrderColoursUsedPixelOffsetAndLargerInfoHeaders) {
     expected.resize(1024, 0);  // the entries not in the file are black
     EXPECT_EQ(image->ColorTable, expected);
   }
-}
-
-TEST(BmpReader, ReadsFilesAndNamesThemInErrors) {
-  TempDir dir;
-  const auto bytes = SerializeBmp(kHeader, SolidFrame(5, 2, 3));
-  ASSERT_TRUE(WriteFileAtomically(dir / "frame.bmp", bytes, "test"));
-  EXPECT_EQ(Converter_Bmp::ReadBmp(dir / "frame.bmp")->Pixels, SolidFrame(5, 2, 3).Pixels);
-  EXPECT_EQ(Converter_Bmp::ReadBmp(dir / "none.bmp").error().title, "Open error");
-
-  ASSERT_TRUE(WriteFileAtomically(dir / "cut.bmp", std::span(bytes).first(100), "test"));
-  EXPECT_NE(Converter_Bmp::ReadBmp(dir / "cut.bmp").error().detail.find("cut.bmp"), std::string::npos);
 }
