@@ -51,10 +51,11 @@ TEST(BmpWriter, AlwaysWritesA256EntryTableAndTheFramesSizeOfPixels) {
 
 RC_GTEST_PROP(BmpReader, ReadsWhatTheWriterWrites, ()) {
   const SprFrame frame = *gen::Frame(9, 4);
-  const auto image = ParseBmp(SerializeBmp(kHeader, frame));
+  const SprHeader header{.Palette = *rc::gen::container<Bytes>(kPaletteBytes, rc::gen::arbitrary<std::uint8_t>())};
+  const auto image = ParseBmp(SerializeBmp(header, frame));
   RC_ASSERT(image.has_value());
   RC_ASSERT(image->Width == frame.Width && image->Height == frame.Height);
-  RC_ASSERT(image->Pixels == frame.Pixels && image->ColorTable == kHeader.Palette);
+  RC_ASSERT(image->Pixels == frame.Pixels && image->ColorTable == header.Palette);
 }
 
 TEST(BmpReader, HonoursRowOrderColoursUsedPixelOffsetAndLargerInfoHeaders) {
