@@ -1,6 +1,6 @@
 // The operations both front ends offer: frame export and its file names, a bitmap
 // added as a frame, a palette entry set. Writing files all or nothing is checked in
-// write_faults_test.cpp.
+// file_io_test.cpp.
 
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
