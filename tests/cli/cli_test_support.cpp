@@ -9,7 +9,6 @@
 #include "support/frame_builder.h"
 #include "core/sprite/spr_reader.h"
 #include "core/sprite/spr_writer.h"
-#include "support/spr_bytes.h"
 
 namespace tessaloom {
 
@@ -34,13 +33,8 @@ int RunCliBinary(const std::vector<std::string>& args) {
 }
 
 SprDocument ThreeFrameSprite() {
-  SprDocument sprite;
-  sprite.Header.Compressed = 1;
-  sprite.Header.Palette = Tool_Spr::SwapPaletteOrder(TestPaletteFileOrder());
-  sprite.Frames = {FrameFromRows({{1, 0, 2}, {3, 4, 0}}), FrameFromRows({{5, 5, 0, 0, 6}}),
-                   FrameFromRows({{0, 0, 0, 0, 7, 7, 7, 7}, {8, 8, 8, 8, 0, 0, 0, 0}, {9, 0, 9, 0, 9, 0, 9, 0}})};
-  sprite.Header.FrameCount = 3;
-  return sprite;
+  return SpriteOf({FrameFromRows({{1, 0, 2}, {3, 4, 0}}), FrameFromRows({{5, 5, 0, 0, 6}}),
+                   FrameFromRows({{0, 0, 0, 0, 7, 7, 7, 7}, {8, 8, 8, 8, 0, 0, 0, 0}, {9, 0, 9, 0, 9, 0, 9, 0}})});
 }
 
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {

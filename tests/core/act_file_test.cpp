@@ -7,9 +7,7 @@
 
 #include "core/actions/tool_act.h"
 #include "core/common/byte_writer.h"
-#include "core/common/file_io.h"
 #include "core/generators.h"
-#include "support/temp_dir.h"
 
 using namespace tessaloom;
 using Bytes = std::vector<std::uint8_t>;
@@ -103,18 +101,5 @@ TEST(ActFile, EveryTruncationFailsCleanlyOrKeepsTheWholeActions) {
     kept.Events.resize(length < eventsAt + 4 ? 0 : (length - eventsAt - 4) / 40);
     kept.Intervals.resize(length < intervalsAt ? 0 : (length - intervalsAt) / 4);
     EXPECT_EQ(*act, FileRead(kept)) << length;
-  }
-}
-
-TEST(ActFile, ReadsFilesAndNamesTheFileInErrors) {
-  TempDir dir;
-  const Bytes bytes = BuildActFile(RichActFile());
-  ASSERT_TRUE(WriteFileAtomically(dir / "hero.act", bytes, "test"));
-  EXPECT_EQ(Tool_Act::ReadActFile(dir / "hero.act").value(), FileRead(RichActFile()));
-  ASSERT_TRUE(WriteFileAtomically(dir / "broken.act", std::span(bytes).first(40), "test"));
-  for (const char* name : {"broken.act", "missing.act"}) {
-    const auto act = Tool_Act::ReadActFile(dir / name);
-    EXPECT_EQ(act.error().title, "File Error");
-    EXPECT_NE(act.error().detail.find(name), std::string::npos) << act.error().detail;
   }
 }

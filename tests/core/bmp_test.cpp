@@ -4,11 +4,9 @@
 #include <rapidcheck/gtest.h>
 
 #include "core/common/byte_writer.h"
-#include "core/common/file_io.h"
 #include "core/convert/converter_bmp.h"
 #include "core/generators.h"
 #include "support/bmp_bytes.h"
-#include "support/temp_dir.h"
 
 using namespace tessaloom;
 using Converter_Bmp::ParseBmp;
@@ -53,10 +51,11 @@ TEST(BmpWriter, AlwaysWritesA256EntryTableAndTheFramesSizeOfPixels) {
 
 RC_GTEST_PROP(BmpReader, ReadsWhatTheWriterWrites, ()) {
   const SprFrame frame = *gen::Frame(9, 4);
-  const auto image = ParseBmp(SerializeBmp(kHeader, frame));
+  const SprHeader header{.Palette = *rc::gen::container<Bytes>(kPaletteBytes, rc::gen::arbitrary<std::uint8_t>())};
+  const auto image = ParseBmp(SerializeBmp(header, frame));
   RC_ASSERT(image.has_value());
   RC_ASSERT(image->Width == frame.Width && image->Height == frame.Height);
-  RC_ASSERT(image->Pixels == frame.Pixels && image->ColorTable == kHeader.Palette);
+  RC_ASSERT(image->Pixels == frame.Pixels && image->ColorTable == header.Palette);
 }
 
 TEST(BmpReader, HonoursRowOrderColoursUsedPixelOffsetAndLargerInfoHeaders) {
@@ -78,15 +77,4 @@ TEST(BmpReader, HonoursRowOrderColoursUsedPixelOffsetAndLargerInfoHeaders) {
     expected.resize(1024, 0);  // the entries not in the file are black
     EXPECT_EQ(image->ColorTable, expected);
   }
-}
-
-TEST(BmpReader, ReadsFilesAndNamesThemInErrors) {
-  TempDir dir;
-  const auto bytes = SerializeBmp(kHeader, SolidFrame(5, 2, 3));
-  ASSERT_TRUE(WriteFileAtomically(dir / "frame.bmp", bytes, "test"));
-  EXPECT_EQ(Converter_Bmp::ReadBmp(dir / "frame.bmp")->Pixels, SolidFrame(5, 2, 3).Pixels);
-  EXPECT_EQ(Converter_Bmp::ReadBmp(dir / "none.bmp").error().title, "Open error");
-
-  ASSERT_TRUE(WriteFileAtomically(dir / "cut.bmp", std::span(bytes).first(100), "test"));
-  EXPECT_NE(Converter_Bmp::ReadBmp(dir / "cut.bmp").error().detail.find("cut.bmp"), std::string::npos);
 }

@@ -1,13 +1,9 @@
-// The operations both front ends offer: files written all or nothing, frame export,
-// a bitmap added as a frame, a palette entry set.
+// The operations both front ends offer: frame export and its file names, a bitmap
+// added as a frame, a palette entry set. Writing files all or nothing is checked in
+// file_io_test.cpp.
 
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <unistd.h>
 
 #include "core/common/file_io.h"
 #include "core/operations/sprite_operations.h"
@@ -30,17 +26,6 @@ Bytes ReadBytes(const std::filesystem::path& path) {
   return bytes ? *bytes : Bytes{};
 }
 
-// The system calls; in the failing ones the third call fails, on the last of three files.
-int g_calls = 0;
-bool ThirdCall() { return ++g_calls == 3 && (errno = EIO) != 0; }
-int MakeTemp(char* name) { return ::mkstemp(name); }
-int FailingMakeTemp(char* name) { return ThirdCall() ? -1 : ::mkstemp(name); }
-ssize_t Write(int fd, const void* data, std::size_t size) { return ::write(fd, data, size); }
-int Flush(int fd) { return ::fsync(fd); }
-int Close(int fd) { return ::close(fd); }
-int Rename(const char* from, const char* to) { return std::rename(from, to); }
-int FailingRename(const char* from, const char* to) { return ThirdCall() ? -1 : std::rename(from, to); }
-
 SprDocument ThreeFrames() {
   SprDocument sprite;
   sprite.Header.Palette = PaletteOf({MakeColor(255, 0, 255), MakeColor(10, 20, 30), MakeColor(200, 100, 0)});
@@ -51,28 +36,12 @@ SprDocument ThreeFrames() {
 
 }  // namespace
 
-TEST(StagedFiles, AFailureOnTheLastFileChangesNoFileAndLeavesNoTemporary) {
-  const Bytes old{'o', 'l', 'd'};
-  for (const WriteOps& ops : {WriteOps{FailingMakeTemp, Write, Flush, Close, Rename},
-                              WriteOps{MakeTemp, Write, Flush, Close, FailingRename}}) {
-    TempDir dir;
-    ASSERT_TRUE(WriteFileAtomically(dir / "a", old, "test"));
-    ASSERT_TRUE(WriteFileAtomically(dir / "c", old, "test"));
-    g_calls = 0;
-    SetWriteOpsForTesting(&ops);
-    Status status;
-    {
-      StagedFiles files;
-      for (const char* name : {"a", "b", "c"}) status = files.Stage(dir / name, Bytes{'n', 'e', 'w'}, "Export error");
-      if (status) status = files.Commit();
-    }
-    SetWriteOpsForTesting(nullptr);
-    ASSERT_FALSE(status);
-    EXPECT_EQ(status.error().title, "Export error");
-    EXPECT_EQ(ReadBytes(dir / "a"), old);
-    EXPECT_EQ(ReadBytes(dir / "c"), old);
-    EXPECT_EQ(TempDir::ListNames(dir.Path()), (Names{"a", "c"}));
-  }
+TEST(NumberedFileName, DropsOnlyARealExtensionAndPadsToTwoDigits) {
+  EXPECT_EQ(NumberedFileName("/x/hero.gif", 1, ".gif"), "/x/hero-01.gif");
+  EXPECT_EQ(NumberedFileName("/x/hero", 12, ".bmp"), "/x/hero-12.bmp");
+  EXPECT_EQ(NumberedFileName("/x/a.bmp", 100, ".bmp"), "/x/a-100.bmp");
+  EXPECT_EQ(NumberedFileName("/x.y/hero", 3, ".png"), "/x.y/hero-03.png");
+  EXPECT_EQ(NumberedFileName("hero.tar.gif", 9, ".gif"), "hero.tar-09.gif");
 }
 
 TEST(ExportAllFrames, WritesEachFrameAsTheConvertersCodeIt) {

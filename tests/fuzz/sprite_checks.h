@@ -44,19 +44,11 @@ inline Problem CheckLoadedSprite(const SprDocument& document) {
   return std::nullopt;
 }
 
+// Which refusal a short file or a wrong magic earns is checked in the refusal tests.
 inline Problem CheckSprite(Input input) {
-  // The magic is looked at only once the palette has been read, so a file too short
-  // for a palette is never "not a sprite".
-  const bool sprite = input.size() >= static_cast<std::size_t>(kPaletteBytes) && input[0] == 'S' && input[1] == 'P';
   const auto loaded = Tool_Spr::ParseSprite(input);
-  if (!loaded) {
-    const bool wrongMagic = input.size() >= static_cast<std::size_t>(kPaletteBytes) && !sprite;
-    if (wrongMagic != (loaded.error().text == Tool_Spr::kNotASpriteText)) {
-      return "the refusal \"" + loaded.error().text + "\" does not fit the file's size and magic";
-    }
-    return CheckRefusal(loaded.error(), Tool_Spr::kOpenErrorTitle);
-  }
-  if (!sprite) return std::string("a file without the magic or too short for a palette loads");
+  if (!loaded) return CheckRefusal(loaded.error(), Tool_Spr::kOpenErrorTitle);
+  if (input[0] != 'S' || input[1] != 'P') return std::string("a file without the magic loads");
   if (loaded->Warning && loaded->Warning->title != Tool_Spr::kDecodeWarningTitle) {
     return "a decoding notice titled \"" + loaded->Warning->title + "\"";
   }

@@ -1,8 +1,10 @@
-// Every file is written through WriteFileAtomically, made to fail here part-way through
-// its system-call seam: a disk that fills up, a flush, close or rename that fails, a
-// folder that cannot be written or does not exist. Each time the error carries the
-// title and the cause, the file that was there keeps every byte, and no temporary
-// file is left behind. Every writer then only proves that it writes through it.
+// Every file is written through WriteFileAtomically or, several at once, through a
+// StagedFiles commit, made to fail here part-way through its system-call seam: a disk
+// that fills up, a flush, close or rename that fails, a folder that cannot be written
+// or does not exist. Each time the error carries the title and the cause, the files
+// that were there keep every byte, and no temporary file is left behind. Every writer
+// then only proves that it writes through it, and every reader that it names the file
+// in its errors.
 
 #include <gtest/gtest.h>
 
@@ -11,11 +13,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/actions/tool_act.h"
 #include "core/common/file_io.h"
 #include "core/convert/converter_bmp.h"
 #include "core/convert/converter_gif.h"
 #include "core/convert/converter_png.h"
+#include "core/convert/picture_loader.h"
 #include "core/palette/tool_pal.h"
+#include "core/sprite/spr_reader.h"
 #include "core/sprite/spr_writer.h"
 #include "support/frame_builder.h"
 #include "support/temp_dir.h"
@@ -60,8 +65,13 @@ WriteOps With(const std::function<void(WriteOps&)>& change) {
   return ops;
 }
 
-const WriteOps kFailingRename =
-    With([](WriteOps& ops) { ops.rename = [](const char*, const char*) { return Failing(EXDEV); }; });
+// Only the rename onto a file named "out" fails, so that a commit of several files
+// meets it after renaming the others.
+const WriteOps kFailingRename = With([](WriteOps& ops) {
+  ops.rename = [](const char* from, const char* to) {
+    return Path(to).filename() == "out" ? Failing(EXDEV) : std::rename(from, to);
+  };
+});
 
 // Runs `write` with `ops` in place of the system calls.
 Status WriteWith(WriteOps ops, const std::function<Status()>& write) {
@@ -78,14 +88,29 @@ const Image kCanvas(6, 4, 0xFF336699u);
 
 Bytes ReadBytes(const Path& path) { return ReadWholeFile(path, "Open error").value(); }
 
-// The file was refused with `title` and the cause, and `target` holds the old bytes alone.
-void ExpectKept(const Status& status, const Path& target, const std::string& title, int cause) {
+// The file was refused with `title` and the cause, and the folder holds the files
+// `kept` alone, each with its old bytes.
+void ExpectKept(const Status& status, const Path& target, const std::string& title, int cause,
+                const std::vector<std::string>& kept = {"out"}) {
   ASSERT_FALSE(status);
   EXPECT_EQ(status.error().title, title);
   EXPECT_NE(status.error().text.find(target.filename().string()), std::string::npos) << status.error().text;
   EXPECT_NE(status.error().text.find(std::strerror(cause)), std::string::npos) << status.error().text;
-  EXPECT_EQ(ReadBytes(target), kOld);
-  EXPECT_EQ(TempDir::ListNames(target.parent_path()), std::vector<std::string>{target.filename().string()});
+  EXPECT_EQ(TempDir::ListNames(target.parent_path()), kept);
+  for (const std::string& name : kept) EXPECT_EQ(ReadBytes(target.parent_path() / name), kOld) << name;
+}
+
+// Writes "out" alone or, when `staged`, as the last of three files committed together,
+// after "a" (which existed) and "b" (new) were staged with the real system calls.
+Status WriteOut(const Path& dir, const WriteOps& ops, bool staged) {
+  const Bytes bytes(100, 7);
+  if (!staged) return WriteWith(ops, [&] { return WriteFileAtomically(dir / "out", bytes, "Title"); });
+  StagedFiles files;
+  EXPECT_TRUE(files.Stage(dir / "a", bytes, "Title") && files.Stage(dir / "b", bytes, "Title"));
+  return WriteWith(ops, [&] {
+    const Status status = files.Stage(dir / "out", bytes, "Title");
+    return status ? files.Commit() : status;
+  });
 }
 
 TEST(AtomicWrite, AFailureAnywhereKeepsTheOldFileAndLeavesNoTemporary) {
@@ -106,13 +131,15 @@ TEST(AtomicWrite, AFailureAnywhereKeepsTheOldFileAndLeavesNoTemporary) {
       {"read-only folder", With([](WriteOps& ops) { ops.makeTemp = [](char*) { return Failing(EACCES); }; }), EACCES},
   };
   for (const Fault& fault : faults) {
-    SCOPED_TRACE(fault.Name);
-    TempDir dir;
-    ASSERT_TRUE(WriteFileAtomically(dir / "out.bin", kOld, "Setup"));
-    g_room = fault.Room;
-    const Status status = WriteWith(fault.Ops, [&] { return WriteFileAtomically(dir / "out.bin", Bytes(100, 7), "Title"); });
-    EXPECT_EQ(g_room, 0u);  // a disk with room took its bytes before it failed
-    ExpectKept(status, dir / "out.bin", "Title", fault.Cause);
+    for (const bool staged : {false, true}) {
+      SCOPED_TRACE(std::string(fault.Name) + (staged ? ", staged" : ""));
+      TempDir dir;
+      for (const char* name : {"a", "out"}) ASSERT_TRUE(WriteFileAtomically(dir / name, kOld, "Setup"));
+      g_room = fault.Room;
+      const Status status = WriteOut(dir.Path(), fault.Ops, staged);
+      EXPECT_EQ(g_room, 0u);  // a disk with room took its bytes before it failed
+      ExpectKept(status, dir / "out", "Title", fault.Cause, {"a", "out"});
+    }
   }
   TempDir dir;
   const Status missing = WriteFileAtomically(dir / "missing" / "out.bin", kOld, "Title");
@@ -169,9 +196,37 @@ TEST(AtomicWrite, EveryWriterWritesThroughIt) {
     ASSERT_TRUE(write(dir / "new"));
     EXPECT_EQ(ReadBytes(dir / "new"), bytes);
     std::filesystem::remove(dir / "new");
-    ASSERT_TRUE(WriteFileAtomically(dir / "old", kOld, "Setup"));
-    ExpectKept(WriteWith(kFailingRename, [&] { return write(dir / "old"); }), dir / "old", title, EXDEV);
+    ASSERT_TRUE(WriteFileAtomically(dir / "out", kOld, "Setup"));
+    ExpectKept(WriteWith(kFailingRename, [&] { return write(dir / "out"); }), dir / "out", title, EXDEV);
   }
+}
+
+template <class T>
+std::string Said(const Result<T>& result) {
+  return result ? "read" : result.error().title + ": " + result.error().text + " " + result.error().detail;
+}
+
+// Every reader of a file names it in the error for a damaged file (too short, or long
+// and of another kind) and, under the reader's title, for a missing one. What a good
+// file reads as is the parsers' part.
+TEST(FileReaders, NameTheFileInTheirErrors) {
+  const std::vector<std::pair<std::string, std::function<std::string(const Path&)>>> readers{
+      {"Open error", [](const Path& p) { return Said(Tool_Spr::LoadSprite(p)); }},
+      {"File Error", [](const Path& p) { return Said(Tool_Act::ReadActFile(p)); }},
+      {"Open error", [](const Path& p) { return Said(Converter_Bmp::ReadBmp(p)); }},
+      {"Background error", [](const Path& p) { return Said(Converter_Png::LoadPicture(p)); }},
+  };
+  TempDir dir;
+  ASSERT_TRUE(WriteFileAtomically(dir / "short", kOld, "Setup"));
+  ASSERT_TRUE(WriteFileAtomically(dir / "long", Bytes(2000, 'x'), "Setup"));
+  for (const auto& [title, read] : readers) {
+    for (const char* name : {"short", "long", "missing"}) {
+      EXPECT_NE(read(dir / name).find(name), std::string::npos) << read(dir / name);
+    }
+    EXPECT_EQ(read(dir / "missing").substr(0, title.size()), title);
+  }
+  const std::string cut = "Cannot read \"" + (dir / "short").string() + "\": the file is cut short:";
+  EXPECT_EQ(Tool_Spr::LoadSprite(dir / "short").error().text.substr(0, cut.size()), cut);
 }
 
 }  // namespace
