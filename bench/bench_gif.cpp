@@ -7,52 +7,19 @@
 #include <gif_lib.h>
 
 #include <array>
-#include <random>
 
 #include "core/convert/converter_gif.h"
 #include "core/sprite/palette.h"
+#include "figures.h"
 
 namespace tessaloom {
 namespace {
 
+using bench::FigureFrame;
+
 constexpr int kStillSide = 256;
 constexpr int kAnimationSide = 100;
 constexpr int kAnimationFrames = 300;
-
-// A figure on an empty background, as game sprites are: a shaded ellipse with some
-// noise, surrounded by index 0. `phase` moves it a little from frame to frame.
-SprFrame FigureFrame(int side, int phase) {
-  std::mt19937 random(static_cast<unsigned>(phase));
-  std::uniform_int_distribution<int> noise(0, 15);
-  SprFrame frame{.Width = static_cast<std::int16_t>(side), .Height = static_cast<std::int16_t>(side)};
-  const int stride = RowStride(side);
-  frame.Pixels.assign(static_cast<std::size_t>(stride * side), 0);
-  const double centreX = side / 2.0 + phase % 7 - 3, centreY = side / 2.0;
-  for (int y = 0; y < side; ++y) {
-    for (int x = 0; x < side; ++x) {
-      const double dx = (x - centreX) / (side * 0.3), dy = (y - centreY) / (side * 0.45);
-      if (dx * dx + dy * dy > 1.0) continue;
-      const int shade = (y / 6 + x / 11 + noise(random) / 12) % 200 + 16;
-      frame.Pixels[static_cast<std::size_t>((side - 1 - y) * stride + x)] = static_cast<std::uint8_t>(shade);
-    }
-  }
-  return frame;
-}
-
-std::vector<SprFrame> Animation() {
-  std::vector<SprFrame> frames;
-  for (int i = 0; i < kAnimationFrames; ++i) frames.push_back(FigureFrame(kAnimationSide, i));
-  return frames;
-}
-
-SprHeader PaletteHeader() {
-  SprHeader header;
-  for (int k = 0; k < kPaletteEntries; ++k) {
-    header.Palette.insert(header.Palette.end(), {static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(k / 2),
-                                                 static_cast<std::uint8_t>(255 - k), 0});
-  }
-  return header;
-}
 
 int AppendToVector(GifFileType* gif, const GifByteType* data, int size) {
   auto* out = static_cast<std::vector<std::uint8_t>*>(gif->UserData);
@@ -104,7 +71,7 @@ void Report(benchmark::State& state, std::size_t pixelsPerIteration, std::size_t
 }
 
 void BM_StillGif256(benchmark::State& state) {
-  const SprHeader header = PaletteHeader();
+  const SprHeader header = bench::FigureSprite(kStillSide, 0).Header;
   const SprFrame frame = FigureFrame(kStillSide, 0);
   std::size_t size = 0;
   for (auto _ : state) {
@@ -117,7 +84,7 @@ void BM_StillGif256(benchmark::State& state) {
 BENCHMARK(BM_StillGif256);
 
 void BM_StillGif256Giflib(benchmark::State& state) {
-  const SprHeader header = PaletteHeader();
+  const SprHeader header = bench::FigureSprite(kStillSide, 0).Header;
   const std::vector<SprFrame> frames{FigureFrame(kStillSide, 0)};
   std::size_t size = 0;
   for (auto _ : state) {
@@ -130,8 +97,9 @@ void BM_StillGif256Giflib(benchmark::State& state) {
 BENCHMARK(BM_StillGif256Giflib);
 
 void BM_AnimatedGif300(benchmark::State& state) {
-  const SprHeader header = PaletteHeader();
-  const std::vector<SprFrame> frames = Animation();
+  const SprDocument sprite = bench::FigureSprite(kAnimationSide, kAnimationFrames);
+  const SprHeader& header = sprite.Header;
+  const std::vector<SprFrame>& frames = sprite.Frames;
   std::size_t size = 0;
   for (auto _ : state) {
     auto gif = Converter_Gif::EncodeAnimatedGif(header, frames, true);
@@ -143,8 +111,9 @@ void BM_AnimatedGif300(benchmark::State& state) {
 BENCHMARK(BM_AnimatedGif300)->Unit(benchmark::kMillisecond);
 
 void BM_AnimatedGif300Giflib(benchmark::State& state) {
-  const SprHeader header = PaletteHeader();
-  const std::vector<SprFrame> frames = Animation();
+  const SprDocument sprite = bench::FigureSprite(kAnimationSide, kAnimationFrames);
+  const SprHeader& header = sprite.Header;
+  const std::vector<SprFrame>& frames = sprite.Frames;
   std::size_t size = 0;
   for (auto _ : state) {
     auto gif = EncodeWithGiflib(header, frames, true);
