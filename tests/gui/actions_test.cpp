@@ -99,15 +99,16 @@ TEST_F(ActionsTest, TheTreeHoldsEveryActionClipAndLayerAndAClickShowsALayersFiel
   Trigger("ViewActionM");
   EXPECT_TRUE(Actions().isVisible());
   EXPECT_EQ(Action("ViewAction")->text(), "Hide Actions");
-  QStringList expected{"A000: Action 01"};
-  for (int c = 1; c <= 3; ++c) {
-    const QString clip = QStringLiteral("A000C00%1").arg(c - 1);
-    expected << clip + ": Clip 0" + QString::number(c) << clip + "F000: Frame 01" << clip + "F001: Frame 02";
-  }
-  expected << "A001: Action 02";
-  for (int c = 1; c <= 5; ++c) {
-    const QString clip = QStringLiteral("A001C00%1").arg(c - 1);
-    expected << clip + ": Clip 0" + QString::number(c) << clip + "F000: Frame 01";
+  // Keys count from 0, texts from 1; the first action's clips have two layers.
+  QStringList expected;
+  for (int a = 0, clips = 3; a < 2; ++a, clips = 5) {
+    const QString action = QStringLiteral("A00%1").arg(a);
+    expected << action + QStringLiteral(": Action 0%1").arg(a + 1);
+    for (int c = 0; c < clips; ++c) {
+      const QString clip = action + QStringLiteral("C00%1").arg(c);
+      expected << clip + QStringLiteral(": Clip 0%1").arg(c + 1) << clip + "F000: Frame 01";
+      if (a == 0) expected << clip + "F001: Frame 02";
+    }
   }
   EXPECT_EQ(Nodes(), expected);
   EXPECT_EQ(ActPanel(1), "Current Action: 01");
