@@ -73,10 +73,8 @@ class ActionsTest : public WindowTest {
 };
 
 TEST_F(ActionsTest, AnImportEnablesTheActionControlsAndAFailedOneKeepsTheFile) {
-  std::vector<std::uint8_t> notAnAct = BuildActFile(ActionsOfClips({1}));
-  notAnAct[0] = 'A';
-  notAnAct[1] = 'B';
-  Answer("ImportAct", WriteBytes("bad.act", notAnAct));
+  const std::uint8_t text[] = {'n', 'o', 't'};
+  Answer("ImportAct", WriteBytes("bad.act", text));
   EXPECT_EQ(m_dialog.Requests().back(), (DialogRequest{DialogRequest::Kind::Open, "Import Actions ....",
                                                         "Ragnarok Action File |*.act"}));
   EXPECT_TRUE(LastMessage(1, "File Error", "It was an error trying to open the file"));
