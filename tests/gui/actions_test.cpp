@@ -2,12 +2,29 @@
 // transport in sprite and action mode with the timer's ticks, and clips on the canvas.
 
 #include <QApplication>
+#include <QLabel>
+#include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
+#include "gui/widgets/action_tree.h"
+#include "gui/widgets/actions_window.h"
+#include "support/act_bytes.h"
 #include "window_fixture.h"
 
 namespace tessaloom {
 namespace {
+
+// Actions of the given clip counts, each clip one layer drawing frame 0.
+ActFileFields ActionsOfClips(std::initializer_list<int> clipCounts) {
+  ActFileFields file;
+  for (const int clips : clipCounts) {
+    ActActionFields action;
+    action.Clips.assign(static_cast<std::size_t>(clips), ActClipFields{.Layers = {ActLayerFields{}}});
+    file.Actions.push_back(action);
+  }
+  return file;
+}
 
 // Two actions: the first of 3 clips of 2 layers, layer l of clip c drawing frame
 // c * 2 + l at x offset -12; the second of 5 clips of one layer.
@@ -21,21 +38,45 @@ ActFileFields TwoActions() {
 
 class ActionsTest : public WindowTest {
  protected:
+  void Import(const ActFileFields& file) { Answer("ImportAct", WriteBytes("file.act", BuildActFile(file))); }
   void Tick() { m_session->Playback().TickNow(); }
   // Play and Pause are checked as the playing is.
   QString Playing() const {
     return QStringLiteral("%1 %2/%3").arg(m_session->Playback().Playing()).arg(Action("Play")->isChecked())
         .arg(Action("Pause")->isChecked());
   }
+  ActionsWindow& Actions() const { return *m_window->Actions(); }
+  QString ActPanel(int panel) const { return Actions().findChild<QLabel*>(QStringLiteral("ActBarPanel%1").arg(panel))->text(); }
+  // The tree's nodes in order, each as its key and, after a colon, its text.
+  QStringList Nodes() const {
+    QStringList nodes;
+    for (QTreeWidgetItemIterator it(&Actions().Tree()); *it; ++it)
+      nodes << (*it)->data(0, kNodeKeyRole).toString() + ": " + (*it)->text(0);
+    return nodes;
+  }
+  void ClickNode(const QString& key) {
+    Actions().show();
+    QTreeWidget& tree = Actions().Tree();
+    QTreeWidgetItemIterator it(&tree);
+    while (*it && (*it)->data(0, kNodeKeyRole).toString() != key) ++it;
+    ASSERT_NE(*it, nullptr) << key.toStdString();
+    for (QTreeWidgetItem* parent = (*it)->parent(); parent; parent = parent->parent()) parent->setExpanded(true);
+    tree.scrollToItem(*it);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(*it).center());
+    ASSERT_EQ(tree.selectedItems().value(0), *it);
+  }
+  QString Row(const char* label) const {
+    const QList<QTreeWidgetItem*> rows =
+        Actions().findChild<QTreeWidget*>("FrameValue")->findItems(QString::fromLatin1(label), Qt::MatchExactly);
+    return rows.size() == 1 ? rows[0]->text(1) : QStringLiteral("<no row %1>").arg(label);
+  }
 };
 
 TEST_F(ActionsTest, AnImportEnablesTheActionControlsAndAFailedOneKeepsTheFile) {
-  std::vector<std::uint8_t> notAnAct = BuildActFile(ActionsOfClips({1}));
-  notAnAct[0] = 'A';
-  notAnAct[1] = 'B';
-  Answer("ImportAct", WriteBytes("bad.act", notAnAct));
+  const std::uint8_t text[] = {'n', 'o', 't'};
+  Answer("ImportAct", WriteBytes("bad.act", text));
   EXPECT_EQ(m_dialog.Requests().back(), (DialogRequest{DialogRequest::Kind::Open, "Import Actions ....",
-                                                        "Ragnarok Action File |*.act", ""}));
+                                                        "Ragnarok Action File |*.act"}));
   EXPECT_TRUE(LastMessage(1, "File Error", "It was an error trying to open the file"));
   EXPECT_EQ(Enabled({"Actions", "ViewActionM", "Action"}), QStringList{});
 
@@ -56,14 +97,18 @@ TEST_F(ActionsTest, TheTreeHoldsEveryActionClipAndLayerAndAClickShowsALayersFiel
   Trigger("ViewActionM");
   EXPECT_TRUE(Actions().isVisible());
   EXPECT_EQ(Action("ViewAction")->text(), "Hide Actions");
-  QStringList expected{"A000"};
-  for (const QString clip : {"C000", "C001", "C002"}) expected << "A000" + clip << "A000" + clip + "F000" << "A000" + clip + "F001";
-  expected << "A001";
-  for (int c = 0; c < 5; ++c) expected << QStringLiteral("A001C00%1").arg(c) << QStringLiteral("A001C00%1F000").arg(c);
-  EXPECT_EQ(Keys(), expected);
-  EXPECT_EQ(Node("A001")->text(0), "Action 02");
-  EXPECT_EQ(Node("A000C002")->text(0), "Clip 03");
-  EXPECT_EQ(Node("A000C001F001")->text(0), "Frame 02");
+  // Keys count from 0, texts from 1; the first action's clips have two layers.
+  QStringList expected;
+  for (int a = 0, clips = 3; a < 2; ++a, clips = 5) {
+    const QString action = QStringLiteral("A00%1").arg(a);
+    expected << action + QStringLiteral(": Action 0%1").arg(a + 1);
+    for (int c = 0; c < clips; ++c) {
+      const QString clip = action + QStringLiteral("C00%1").arg(c);
+      expected << clip + QStringLiteral(": Clip 0%1").arg(c + 1) << clip + "F000: Frame 01";
+      if (a == 0) expected << clip + "F001: Frame 02";
+    }
+  }
+  EXPECT_EQ(Nodes(), expected);
   EXPECT_EQ(ActPanel(1), "Current Action: 01");
   EXPECT_EQ(ActPanel(2), "Version : 4");
 
@@ -78,7 +123,7 @@ TEST_F(ActionsTest, TheTreeHoldsEveryActionClipAndLayerAndAClickShowsALayersFiel
 
   // A new file with fewer actions makes action 1 current and clears the rows.
   Import(ActionsOfClips({1}));
-  EXPECT_EQ(Keys(), (QStringList{"A000", "A000C000", "A000C000F000"}));
+  EXPECT_EQ(Nodes(), (QStringList{"A000: Action 01", "A000C000: Clip 01", "A000C000F000: Frame 01"}));
   EXPECT_EQ(ActPanel(1), "Current Action: 01");
   EXPECT_EQ(Row("Frame"), "0");
 

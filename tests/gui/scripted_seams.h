@@ -19,7 +19,6 @@ struct DialogRequest {
   Kind kind;
   QString title;
   QString filter;
-  QString fileName;  // as the command set it before showing the dialog
 
   bool operator==(const DialogRequest&) const = default;
 };
@@ -45,7 +44,7 @@ class ScriptedDialog : public Dialog {
   };
 
   bool Answer(DialogRequest::Kind kind) {
-    m_requests.push_back(DialogRequest{kind, Title(), Filter(), FileName()});
+    m_requests.push_back(DialogRequest{kind, Title(), Filter()});
     Scripted answer;
     if (m_answers.empty()) ADD_FAILURE() << "a dialog with no answer scripted: " << Title().toStdString();
     else answer = m_answers.front(), m_answers.pop_front();
@@ -78,7 +77,6 @@ class CapturedMessages : public Messages {
   const std::vector<Message>& Shown() const { return m_shown; }
   const std::vector<Message>& Asked() const { return m_asked; }
   bool AllAnswersUsed() const { return m_answers.empty(); }
-  void Clear() { m_shown.clear(); }
 
  private:
   std::vector<Message> m_shown;

@@ -2,44 +2,20 @@
 
 #include <QApplication>
 #include <QDropEvent>
-#include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QStatusBar>
-#include <QTest>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
-#include <algorithm>
 
-#include "core/render/view_settings.h"
+#include "core/common/file_io.h"
 #include "core/sprite/spr_writer.h"
-#include "gui/widgets/action_tree.h"
-#include "gui/widgets/canvas_view.h"
 #include "support/bmp_bytes.h"
 
 namespace tessaloom {
 
-Color TestColor(int index) {
-  if (index == 0) return MakeColor(255, 0, 255);
-  return MakeColor(static_cast<std::uint8_t>(index), static_cast<std::uint8_t>(255 - index),
-                   static_cast<std::uint8_t>(index * 37));
-}
-
-std::vector<std::uint8_t> TestPalette() {
-  std::vector<std::uint8_t> palette;
-  for (int i = 0; i < kPaletteEntries; ++i) {
-    const Color color = TestColor(i);
-    palette.insert(palette.end(), {BlueOf(color), GreenOf(color), RedOf(color), 0});
-  }
-  return palette;
-}
-
 SprDocument TestSprite(int count) {
-  SprDocument sprite;
-  sprite.Header.Palette = TestPalette();
-  for (int i = 0; i < count; ++i) sprite.Frames.push_back(SolidFrame(3 + i, 2 + i, static_cast<std::uint8_t>(i + 1)));
-  sprite.Header.FrameCount = static_cast<std::int16_t>(count);
-  return sprite;
+  std::vector<SprFrame> frames;
+  for (int i = 0; i < count; ++i) frames.push_back(SolidFrame(3 + i, 2 + i, static_cast<std::uint8_t>(i + 1)));
+  return SpriteOf(std::move(frames));
 }
 
 bool SameImages(const SprDocument& actual, const SprDocument& expected) {
@@ -49,16 +25,6 @@ bool SameImages(const SprDocument& actual, const SprDocument& expected) {
   return actual.Header.Palette == expected.Header.Palette &&
          std::equal(actual.Frames.begin(), actual.Frames.end(), expected.Frames.begin(), expected.Frames.end(),
                     sameFrame);
-}
-
-ActFileFields ActionsOfClips(std::initializer_list<int> clipCounts) {
-  ActFileFields file;
-  for (const int clips : clipCounts) {
-    ActActionFields action;
-    action.Clips.assign(static_cast<std::size_t>(clips), ActClipFields{.Layers = {ActLayerFields{}}});
-    file.Actions.push_back(action);
-  }
-  return file;
 }
 
 WindowTest::WindowTest() {
@@ -81,10 +47,8 @@ void WindowTest::Restart() {
 }
 
 QString WindowTest::WriteBytes(const QString& name, std::span<const std::uint8_t> bytes) {
-  QFile file(PathOf(name));
-  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-  return file.fileName();
+  EXPECT_TRUE(WriteFileAtomically(PathOf(name).toStdString(), bytes, "test").has_value());
+  return PathOf(name);
 }
 
 QString WindowTest::WriteSprite(const QString& name, const SprDocument& sprite) {
@@ -146,55 +110,6 @@ std::vector<QString> WindowTest::RecentCaptions() const {
   if (count > 0 && (shown.back().Title != title || !shown.back().Text.contains(text)))
     return ::testing::AssertionFailure() << shown.back().Title.toStdString() << ": " << shown.back().Text.toStdString();
   return ::testing::AssertionSuccess();
-}
-
-PaletteWindow& WindowTest::ShowPalette() {
-  if (!m_window->Palette() || !m_window->Palette()->isVisible()) Trigger("ViewPaletteM");
-  PaletteWindow& palette = *m_window->Palette();
-  palette.activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(&palette));
-  return palette;
-}
-
-// A double click arrives as a click, then the double click itself.
-void WindowTest::DoubleClick(int index) {
-  QTest::mouseClick(&Cell(index), Qt::LeftButton);
-  QTest::mouseDClick(&Cell(index), Qt::LeftButton);
-}
-
-ActionsWindow& WindowTest::Actions() const {
-  if (!m_window->Actions()) throw std::logic_error("the actions window does not exist");
-  return *m_window->Actions();
-}
-
-QTreeWidgetItem* WindowTest::Node(const QString& key) const {
-  for (QTreeWidgetItemIterator it(&Actions().Tree()); *it; ++it)
-    if ((*it)->data(0, kNodeKeyRole).toString() == key) return *it;
-  ADD_FAILURE() << "no node " << key.toStdString();
-  return nullptr;
-}
-
-QStringList WindowTest::Keys() const {
-  QStringList keys;
-  for (QTreeWidgetItemIterator it(&Actions().Tree()); *it; ++it) keys << (*it)->data(0, kNodeKeyRole).toString();
-  return keys;
-}
-
-void WindowTest::ClickNode(const QString& key) {
-  QTreeWidgetItem* node = Node(key);
-  ASSERT_NE(node, nullptr);
-  Actions().show();
-  QTreeWidget& tree = Actions().Tree();
-  for (QTreeWidgetItem* parent = node->parent(); parent; parent = parent->parent()) parent->setExpanded(true);
-  tree.scrollToItem(node);
-  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
-  ASSERT_EQ(tree.selectedItems().value(0), node);
-}
-
-QString WindowTest::Row(const char* label) const {
-  const QList<QTreeWidgetItem*> rows =
-      Actions().findChild<QTreeWidget*>("FrameValue")->findItems(QString::fromLatin1(label), Qt::MatchExactly);
-  return rows.size() == 1 ? rows[0]->text(1) : QStringLiteral("<no row %1>").arg(label);
 }
 
 }  // namespace tessaloom

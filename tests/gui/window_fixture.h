@@ -5,37 +5,31 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QSettings>
-#include <QTreeWidgetItem>
 #include <algorithm>
 #include <memory>
 #include <span>
 
 #include "core/render/view_settings.h"
-#include "core/sprite/spr_document.h"
+#include "core/sprite/palette.h"
 #include "gui/state/session.h"
-#include "gui/widgets/actions_window.h"
 #include "gui/widgets/canvas_view.h"
 #include "gui/widgets/palette_window.h"
 #include "gui/window/main_window.h"
 #include "scripted_seams.h"
-#include "support/act_bytes.h"
 #include "support/frame_builder.h"
 #include "support/temp_dir.h"
 
 namespace tessaloom {
 
-// 256 distinct entries; entry 0 is red 255, green 0, blue 255.
-Color TestColor(int index);
-std::vector<std::uint8_t> TestPalette();
+// The palette of the support builders' sprites, in memory order, and its entries.
+inline std::vector<std::uint8_t> TestPalette() { return SpriteOf({}).Header.Palette; }
+inline Color TestColor(int index) { return Tool_Spr::PaletteColor(TestPalette(), static_cast<std::uint8_t>(index)); }
 // `count` frames with the test palette: frame i is (3 + i) x (2 + i) pixels of index i + 1.
 SprDocument TestSprite(int count);
 // The same frame sizes, pixels and palette: what a file keeps of a sprite.
 bool SameImages(const SprDocument& actual, const SprDocument& expected);
-// Actions of the given clip counts, each clip one layer drawing frame 0.
-ActFileFields ActionsOfClips(std::initializer_list<int> clipCounts);
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -70,22 +64,9 @@ class WindowTest : public ::testing::Test {
   int CanvasCount(Color color) const { return static_cast<int>(std::ranges::count(CanvasImage().Pixels, ToArgb(color))); }
   // Where the canvas shows anything but its own background colour.
   PixelRect DrawnArea() const { return BoundsOfPixelsOtherThan(CanvasImage(), ToArgb(kCanvasColor)); }
+  PaletteCell& Cell(int index) const { return m_window->Palette()->Cell(index); }
   // Exactly `count` messages were shown, the last titled `title` with `text` in it.
   ::testing::AssertionResult LastMessage(std::size_t count, const QString& title, const QString& text = {}) const;
-
-  // The palette window shown and active, so that a click gives a cell the focus.
-  PaletteWindow& ShowPalette();
-  PaletteCell& Cell(int index) const { return m_window->Palette()->Cell(index); }
-  void DoubleClick(int index);
-  Color Entry(int index) const { return Tool_Spr::PaletteColor(Sprite().Header.Palette, static_cast<std::uint8_t>(index)); }
-
-  void Import(const ActFileFields& file) { Answer("ImportAct", WriteBytes("file.act", BuildActFile(file))); }
-  ActionsWindow& Actions() const;
-  QTreeWidgetItem* Node(const QString& key) const;
-  QStringList Keys() const;
-  void ClickNode(const QString& key);
-  QString Row(const char* label) const;
-  QString ActPanel(int panel) const { return Actions().findChild<QLabel*>(QStringLiteral("ActBarPanel%1").arg(panel))->text(); }
 
   TempDir m_dir;
   ScriptedDialog m_dialog;
