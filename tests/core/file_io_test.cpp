@@ -3,8 +3,7 @@
 // that fills up, a flush, close or rename that fails, a folder that cannot be written
 // or does not exist. Each time the error carries the title and the cause, the files
 // that were there keep every byte, and no temporary file is left behind. Every writer
-// then only proves that it writes through it, and every reader that it names the file
-// in its errors.
+// then only proves that it writes through it.
 
 #include <gtest/gtest.h>
 
@@ -13,14 +12,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/actions/tool_act.h"
 #include "core/common/file_io.h"
 #include "core/convert/converter_bmp.h"
 #include "core/convert/converter_gif.h"
 #include "core/convert/converter_png.h"
-#include "core/convert/picture_loader.h"
 #include "core/palette/tool_pal.h"
-#include "core/sprite/spr_reader.h"
 #include "core/sprite/spr_writer.h"
 #include "support/frame_builder.h"
 #include "support/temp_dir.h"
@@ -179,14 +175,11 @@ TEST(AtomicWrite, EveryWriterWritesThroughIt) {
       {"Export error", [](const Path& p) { return Converter_Bmp::WriteBmp(kHeader, kFrame, p); },
        Converter_Bmp::SerializeBmp(kHeader, kFrame)},
       {"Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, true); }, EncodeGif(kHeader, kFrame, true)},
-      {"Export error", [](const Path& p) { return WriteGif(kHeader, kFrame, p, false); }, EncodeGif(kHeader, kFrame, false)},
       {"Export error", [](const Path& p) { return WriteAnimatedGif(kHeader, kSprite.Frames, p, false); },
        EncodeAnimatedGif(kHeader, kSprite.Frames, false).value()},
       {"Export error", [](const Path& p) { return WriteIndexedPng(kHeader, kFrame, p); },
        EncodeIndexedPng(kHeader, kFrame).value()},
       {"Export error", [](const Path& p) { return WriteRgbPng(kCanvas, p); }, EncodeRgbPng(kCanvas).value()},
-      {"Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Raw); },
-       Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Raw)},
       {"Palette error", [](const Path& p) { return Tool_Pal::ExportPalette(p, kHeader.Palette, PalForm::Riff); },
        Tool_Pal::SerializePalette(kHeader.Palette, PalForm::Riff)},
   };
@@ -199,34 +192,6 @@ TEST(AtomicWrite, EveryWriterWritesThroughIt) {
     ASSERT_TRUE(WriteFileAtomically(dir / "out", kOld, "Setup"));
     ExpectKept(WriteWith(kFailingRename, [&] { return write(dir / "out"); }), dir / "out", title, EXDEV);
   }
-}
-
-template <class T>
-std::string Said(const Result<T>& result) {
-  return result ? "read" : result.error().title + ": " + result.error().text + " " + result.error().detail;
-}
-
-// Every reader of a file names it in the error for a damaged file (too short, or long
-// and of another kind) and, under the reader's title, for a missing one. What a good
-// file reads as is the parsers' part.
-TEST(FileReaders, NameTheFileInTheirErrors) {
-  const std::vector<std::pair<std::string, std::function<std::string(const Path&)>>> readers{
-      {"Open error", [](const Path& p) { return Said(Tool_Spr::LoadSprite(p)); }},
-      {"File Error", [](const Path& p) { return Said(Tool_Act::ReadActFile(p)); }},
-      {"Open error", [](const Path& p) { return Said(Converter_Bmp::ReadBmp(p)); }},
-      {"Background error", [](const Path& p) { return Said(Converter_Png::LoadPicture(p)); }},
-  };
-  TempDir dir;
-  ASSERT_TRUE(WriteFileAtomically(dir / "short", kOld, "Setup"));
-  ASSERT_TRUE(WriteFileAtomically(dir / "long", Bytes(2000, 'x'), "Setup"));
-  for (const auto& [title, read] : readers) {
-    for (const char* name : {"short", "long", "missing"}) {
-      EXPECT_NE(read(dir / name).find(name), std::string::npos) << read(dir / name);
-    }
-    EXPECT_EQ(read(dir / "missing").substr(0, title.size()), title);
-  }
-  const std::string cut = "Cannot read \"" + (dir / "short").string() + "\": the file is cut short:";
-  EXPECT_EQ(Tool_Spr::LoadSprite(dir / "short").error().text.substr(0, cut.size()), cut);
 }
 
 }  // namespace

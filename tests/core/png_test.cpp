@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <zlib.h>
 
-#include "core/common/byte_reader.h"
 #include "core/convert/converter_png.h"
 #include "core/convert/picture_loader.h"
 #include "support/bmp_bytes.h"
@@ -21,23 +19,6 @@ Argb ArgbOf(std::uint8_t index) {
   return 0xFF000000u | (kPalette[4 * index + 2] << 16) | (kPalette[4 * index + 1] << 8) | kPalette[4 * index];
 }
 
-std::uint32_t BigEndian(std::span<const std::uint8_t> bytes) {
-  return (std::uint32_t{bytes[0]} << 24) | (bytes[1] << 16) | (bytes[2] << 8) | bytes[3];
-}
-
-// Chunk type -> data of the first chunk of that type.
-std::map<std::string, Bytes> Chunks(const Bytes& png) {
-  std::map<std::string, Bytes> chunks;
-  for (ByteReader reader(png, 8); reader.Has(12);) {
-    const std::size_t length = BigEndian(reader.Bytes(4));
-    const auto type = reader.Bytes(4);
-    const auto data = reader.Bytes(length);
-    reader.Skip(4);
-    chunks.emplace(std::string(type.begin(), type.end()), Bytes(data.begin(), data.end()));
-  }
-  return chunks;
-}
-
 // `png` claiming a width and height of 100000, its header's CRC made right again.
 Bytes Huge(Bytes png) {
   for (int i = 0; i < 4; ++i) png[16 + i] = png[20 + i] = static_cast<std::uint8_t>(100000 >> (24 - 8 * i));
@@ -48,28 +29,12 @@ Bytes Huge(Bytes png) {
 
 }  // namespace
 
-// Index 0 is transparent, and composed onto black when read back.
+// Index 0 is transparent (Qt's reader checks that), and composed onto black when read back.
 TEST(Png, IndexedFramesKeepTheirPaletteAndRowsTopFirst) {
   const Bytes png = Converter_Png::EncodeIndexedPng(SprHeader{.Palette = kPalette}, kFrame).value();
-  const auto chunks = Chunks(png);
-  EXPECT_EQ(chunks.at("IHDR"), (Bytes{0, 0, 0, 3, 0, 0, 0, 2, 8, 3, 0, 0, 0}));
-  Bytes rgb;
-  for (int k = 0; k < 256; ++k) rgb.insert(rgb.end(), {kPalette[4 * k + 2], kPalette[4 * k + 1], kPalette[4 * k]});
-  EXPECT_EQ(chunks.at("PLTE"), rgb);
-  EXPECT_EQ(chunks.at("tRNS"), Bytes{0});
+  EXPECT_EQ(Bytes(png.begin() + 16, png.begin() + 29), (Bytes{0, 0, 0, 3, 0, 0, 0, 2, 8, 3, 0, 0, 0}));  // IHDR
   const Argb black = 0xFF000000u;
   EXPECT_EQ(DecodePicture(png)->Pixels, (std::vector<Argb>{ArgbOf(3), ArgbOf(4), black, black, ArgbOf(1), ArgbOf(2)}));
-  for (const SprFrame& empty : {SprFrame{}, SprFrame{.Width = 4, .Height = 0}}) {
-    EXPECT_EQ(Converter_Png::EncodeIndexedPng(SprHeader{}, empty).error().title, "Export error");
-  }
-}
-
-TEST(Png, CanvasesRoundTrip) {
-  Image canvas(5, 3);
-  for (std::size_t i = 0; i < canvas.Pixels.size(); ++i) canvas.Pixels[i] = 0xFF000000u | static_cast<Argb>(i * 0x0A1B2C);
-  const Bytes png = Converter_Png::EncodeRgbPng(canvas).value();
-  EXPECT_EQ(Chunks(png).at("IHDR"), (Bytes{0, 0, 0, 5, 0, 0, 0, 3, 8, 2, 0, 0, 0}));
-  EXPECT_EQ(DecodePicture(png)->Pixels, canvas.Pixels);
 }
 
 TEST(PictureLoader, ReadsBitmapsOf8And24And32BitsEitherWayUp) {

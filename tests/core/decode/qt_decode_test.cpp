@@ -38,19 +38,14 @@ QRgb QtColor(std::uint8_t index) {
   return qRgb(palette[4 * index + 2], palette[4 * index + 1], palette[4 * index]);
 }
 
-// The index at (x, y), y counted from the top, in stored rows of `stride`; 0 past the pixels.
-std::uint8_t IndexAt(const SprFrame& frame, int stride, int x, int y) {
-  const std::size_t at = static_cast<std::size_t>((frame.Height - 1 - y) * stride + x);
-  return at < frame.Pixels.size() ? frame.Pixels[at] : 0;
-}
-
-// Every pixel of the frame's area, `width` wide, shows its index: transparent for 0 when
-// `transparent`.
+// Every pixel of the frame's area, `width` wide, shows its index (0 past the stored
+// pixels): transparent for 0 when `transparent`.
 bool ShowsFrame(const QImage& image, const SprFrame& frame, int width, bool transparent) {
   if (image.width() < width || image.height() < frame.Height) return false;
   for (int y = 0; y < frame.Height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const std::uint8_t index = IndexAt(frame, RowStride(frame.Width), x, y);
+      const auto at = static_cast<std::size_t>((frame.Height - 1 - y) * RowStride(frame.Width) + x);
+      const std::uint8_t index = at < frame.Pixels.size() ? frame.Pixels[at] : 0;
       const QRgb pixel = image.pixel(x, y);
       if (transparent && index == 0 ? qAlpha(pixel) != 0 : pixel != QtColor(index)) return false;
     }
@@ -75,7 +70,6 @@ TEST(QtDecode, BitmapsAndIndexedPngsShowTheirFrameAndPalette) {
   const QImage png = QImage::fromData(ToQt(Converter_Png::EncodeIndexedPng(kHeader, frame).value()), "PNG");
   EXPECT_TRUE(ShowsFrame(bmp, frame, 5, false));
   EXPECT_TRUE(ShowsFrame(png, frame, 5, true));
-  EXPECT_EQ(bmp.size(), png.size());
   EXPECT_EQ(png.size(), QSize(5, 3));
 }
 
@@ -88,24 +82,14 @@ TEST(QtDecode, CanvasPngsShowTheirPixels) {
   }
 }
 
-// The bitmap reader keeps indices and table; the picture loader composes alpha onto black.
-TEST(QtDecode, PicturesQtWritesReadAsFramesAndBackgrounds) {
+// The picture loader composes alpha onto black.
+TEST(QtDecode, PicturesQtWritesReadAsBackgrounds) {
   QImage argb(4, 2, QImage::Format_ARGB32);
   for (int y = 0; y < 2; ++y) {
     for (int x = 0; x < 4; ++x) argb.setPixel(x, y, qRgba(40 * x, 100 + y, 200, x == 0 ? 0 : 255));
   }
   QImage indexed = argb.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_Indexed8);
   indexed.setColorCount(256);  // else Qt writes a 4-bit bitmap
-  auto frame = Converter_Bmp::ParseBmp(SavedByQt(indexed, "BMP"));
-  ASSERT_TRUE(frame) << frame.error().detail;
-  for (int y = 0; y < 2; ++y) {
-    for (int x = 0; x < 4; ++x) {
-      const std::uint8_t index = frame->Pixels[static_cast<std::size_t>((1 - y) * 4 + x)];
-      EXPECT_EQ(static_cast<int>(index), indexed.pixelIndex(x, y));
-      EXPECT_EQ(qRgb(frame->ColorTable[4 * index + 2], frame->ColorTable[4 * index + 1], frame->ColorTable[4 * index]),
-                indexed.color(index));
-    }
-  }
   for (const auto& [source, type] : {std::pair{argb, "PNG"}, {indexed, "PNG"}, {indexed, "BMP"},
                                      {argb.convertToFormat(QImage::Format_Grayscale8), "PNG"},
                                      {argb.convertToFormat(QImage::Format_RGBX64), "PNG"},

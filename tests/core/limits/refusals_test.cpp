@@ -70,10 +70,9 @@ Bytes Sprite(const SprHeaderBytes& header, const std::function<void(SprBytes&)>&
 
 TEST(Refusals, Sprites) {
   const Bytes code{5, 0, 2, 7, 8, 9};
-  Bytes lowerCase = Sprite({.FrameCount = 1}, [&](SprBytes& b) { b.CodedFrame(3, 2, code); });
-  lowerCase[0] = 's';
   ExpectRefusals<Tool_Spr::LoadedSprite>(Tool_Spr::ParseSprite, "Open error", {
-      {lowerCase, {"It's not a sprite format"}},
+      {Sprite({.Magic = "sP", .FrameCount = 1}, [&](SprBytes& b) { b.CodedFrame(3, 2, code); }),
+       {"It's not a sprite format"}},
       {Bytes(1023, 'S'), {"cut short"}},  // too short for a palette: the magic is not looked at
       {SprBytes().Header({.FrameCount = 32767}).Bytes(Bytes(12, 0)).Build(), {"cut short"}},
       {Sprite({.FrameCount = 0xFFFF}), {"The frame count is negative (-1)."}},
