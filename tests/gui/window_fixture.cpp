@@ -18,13 +18,10 @@ SprDocument TestSprite(int count) {
   return SpriteOf(std::move(frames));
 }
 
+// Each test sprite's frames differ in size, so their pixels tell them apart.
 bool SameImages(const SprDocument& actual, const SprDocument& expected) {
-  const auto sameFrame = [](const SprFrame& a, const SprFrame& e) {
-    return a.Width == e.Width && a.Height == e.Height && a.Pixels == e.Pixels;
-  };
   return actual.Header.Palette == expected.Header.Palette &&
-         std::equal(actual.Frames.begin(), actual.Frames.end(), expected.Frames.begin(), expected.Frames.end(),
-                    sameFrame);
+         std::ranges::equal(actual.Frames, expected.Frames, {}, &SprFrame::Pixels, &SprFrame::Pixels);
 }
 
 WindowTest::WindowTest() {
