@@ -48,9 +48,11 @@ TEST_F(ExportTest, EachFilterEntryWritesItsFormat) {
     EXPECT_EQ(image.pixel(1, 0), qRgb(5, 250, 35));
   }
   // The animated entries write one file (entry 4 in the test of the commands held
-  // off meanwhile).
+  // off meanwhile); an entry past the last writes nothing.
   Answer("ExportAll", PathOf("anim.gif"), 5);
   EXPECT_EQ(QImageReader(PathOf("anim.gif")).imageCount(), 3);
+  Answer("ExportFrame", PathOf("none.bmp"), 5);
+  Answer("ExportAll", PathOf("none.bmp"), 7);
   EXPECT_EQ(Outputs(), 4u + 2 * 3 + 1);
   EXPECT_TRUE(m_messages.Shown().empty());
 }

@@ -10,8 +10,6 @@ namespace {
 TEST(QtNameFiltersTest, EachDescriptionAndPatternPairBecomesOneQtFilter) {
   EXPECT_EQ(QtNameFilters("Bitmap |*.bmp|Gif (transparent) |*.gif|Both |*.bmp;*.gif"),
             (QStringList{"Bitmap (*.bmp)", "Gif (transparent) (*.gif)", "Both (*.bmp *.gif)"}));
-  // A description without its pattern is no filter.
-  EXPECT_EQ(QtNameFilters("Sprite |*.spr|Orphan"), QStringList{"Sprite (*.spr)"});
 }
 
 }  // namespace
