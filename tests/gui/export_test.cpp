@@ -71,16 +71,17 @@ TEST_F(ExportTest, FailuresAndNothingToExportAreReportedUnderExportError) {
 TEST_F(ExportTest, WhileAnAnimationIsWrittenEditsWaitAndTheViewStillChanges) {
   const SprDocument before = Sprite();
   const int shown = m_dialog.TimesShown() + 1;  // the export's own dialog
-  QString titleMeanwhile;
+  // The title, and Delete if it were enabled.
+  QString stateMeanwhile;
   QTimer::singleShot(0, m_window.get(), [&] {
-    titleMeanwhile = m_window->windowTitle();
+    stateMeanwhile = m_window->windowTitle() + Enabled({"DeleteFrame"}).join("");
     for (const char* item : {"NewFile", "OpenFile", "Save", "AddFrame", "DeleteFrame", "ExportFrame", "ExportAll",
                              "ImportPal", "UndoPal", "ZoomIn"})
       Trigger(item);
   });
   Answer("ExportAll", PathOf("walk.gif"), 4);
 
-  EXPECT_EQ(titleMeanwhile, "Tessaloom+ (Writting)");
+  EXPECT_EQ(stateMeanwhile, "Tessaloom+ (Writting)");
   EXPECT_EQ(m_dialog.TimesShown(), shown) << "no other command asked for a file";
   EXPECT_TRUE(m_messages.Asked().empty());
   EXPECT_EQ(Sprite(), before);

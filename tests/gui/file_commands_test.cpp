@@ -1,6 +1,7 @@
 // New, Open by the dialog, the recent list, a drop and a path at start, with the
 // messages of files that cannot be opened; Save.
 
+#include "support/spr_bytes.h"
 #include "window_fixture.h"
 
 namespace tessaloom {
@@ -64,6 +65,14 @@ TEST_F(WindowTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing) {
   EXPECT_TRUE(LastMessage(2, "Error Opening Sprite", "This is not a valid sprite file"));
   EXPECT_TRUE(SameImages(Sprite(), TestSprite(3)));
   EXPECT_EQ(RecentCaptions(), std::vector<QString>{loaded});
+
+  // A frame that cannot be decoded is told without an icon, and the rest loads.
+  const std::uint8_t good[] = {1, 2, 3, 4};
+  const std::uint8_t broken[] = {5, 0};
+  OpenByDialog(WriteBytes(
+      "broken.spr", SprBytes().Header({.FrameCount = 2}).CodedFrame(2, 2, good).CodedFrame(2, 2, broken).TestPalette().Build()));
+  EXPECT_EQ(m_messages.Shown().back().Icon, MessageIcon::None);
+  EXPECT_EQ(PanelText(2), "Frame : 1/ 2");
 }
 
 TEST_F(WindowTest, NewEmptiesTheSpriteAndKeepsTheRest) {

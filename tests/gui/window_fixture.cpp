@@ -101,11 +101,13 @@ std::vector<QString> WindowTest::RecentCaptions() const {
   return captions;
 }
 
-::testing::AssertionResult WindowTest::LastMessage(std::size_t count, const QString& title, const QString& text) const {
+::testing::AssertionResult WindowTest::LastMessage(std::size_t count, const QString& title, const QString& text,
+                                                  std::optional<MessageIcon> icon) const {
   const std::vector<Message>& shown = m_messages.Shown();
-  if (shown.size() != count) return ::testing::AssertionFailure() << shown.size() << " messages, expected " << count;
-  if (count > 0 && (shown.back().Title != title || !shown.back().Text.contains(text)))
-    return ::testing::AssertionFailure() << shown.back().Title.toStdString() << ": " << shown.back().Text.toStdString();
+  if (count == 0 || shown.size() != count) return ::testing::AssertionFailure() << shown.size() << " messages, expected " << count;
+  const Message& last = shown.back();
+  if (last.Title != title || !last.Text.contains(text) || last.Icon != icon.value_or(last.Icon))
+    return ::testing::AssertionFailure() << last.Title.toStdString() << ": " << last.Text.toStdString();
   return ::testing::AssertionSuccess();
 }
 
