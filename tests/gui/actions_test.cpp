@@ -1,6 +1,7 @@
 // The action file: importing it, the actions window's tree, rows and panels, the
 // transport in sprite and action mode with the timer's ticks, and clips on the canvas.
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
@@ -106,6 +107,12 @@ TEST_F(ActionsTest, AnImportFillsTheTreeWithEveryActionClipAndLayerAndAClickShow
   EXPECT_EQ(Nodes(), (QStringList{"A000: Action 01", "A000C000: Clip 01", "A000C000F000: Frame 01"}));
   EXPECT_EQ(ActPanel(1), "Current Action: 01");
   EXPECT_EQ(Row("Frame"), "0");
+
+  // The close box resets the captions; the next window starts afresh.
+  Actions().close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(m_window->Actions(), nullptr);
+  EXPECT_EQ(Action("ViewActionM")->text(), "Show Actions");
 }
 
 TEST_F(ActionsTest, StepsMoveThroughTheFramesOrTheClipsOfTheCurrentAction) {

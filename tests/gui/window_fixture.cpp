@@ -62,12 +62,6 @@ QString WindowTest::WriteBitmap(const QString& name, const std::vector<std::vect
   return WriteBytes(name, BuildBmp(fields));
 }
 
-QAction* WindowTest::Action(const char* name) const {
-  auto* action = m_window->findChild<QAction*>(QString::fromLatin1(name));
-  EXPECT_NE(action, nullptr) << name;
-  return action;
-}
-
 // A menu's objectName is also its menu action's.
 QStringList WindowTest::Enabled(const QStringList& names) const {
   QStringList enabled;

@@ -45,7 +45,7 @@ class WindowTest : public ::testing::Test {
   // A (re)start: a new session and window reading the same settings file.
   void Restart();
 
-  QAction* Action(const char* name) const;
+  QAction* Action(const char* name) const { return m_window->findChild<QAction*>(QString::fromLatin1(name)); }
   QMenu* Menu(const char* name) const { return m_window->findChild<QMenu*>(QString::fromLatin1(name)); }
   void Trigger(const char* name) { Action(name)->trigger(); }
   // Those of the named items, buttons, menus and toolbars that are enabled.
