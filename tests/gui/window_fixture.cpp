@@ -98,7 +98,8 @@ std::vector<QString> WindowTest::RecentCaptions() const {
 ::testing::AssertionResult WindowTest::LastMessage(std::size_t count, const QString& title, const QString& text,
                                                   std::optional<MessageIcon> icon) const {
   const std::vector<Message>& shown = m_messages.Shown();
-  if (count == 0 || shown.size() != count) return ::testing::AssertionFailure() << shown.size() << " messages, expected " << count;
+  if (count == 0 || shown.size() != count)
+    return ::testing::AssertionFailure() << shown.size() << " messages, expected " << count;
   const Message& last = shown.back();
   if (last.Title != title || !last.Text.contains(text) || last.Icon != icon.value_or(last.Icon))
     return ::testing::AssertionFailure() << last.Title.toStdString() << ": " << last.Text.toStdString();
