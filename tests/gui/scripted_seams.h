@@ -1,6 +1,6 @@
 #pragma once
 // Test stand-ins for the dialog and message seams: a dialog that answers from a
-// script and records what each command asked, and a message sink that records every
+// script and counts the times it is shown, and a message sink that records every
 // message instead of showing a box.
 
 #include <gtest/gtest.h>
@@ -14,27 +14,23 @@
 
 namespace tessaloom {
 
-struct DialogRequest {
-  enum class Kind { Open, Save, ColorPicker };
-  Kind kind;
-  QString title;
-  QString filter;
-
-  bool operator==(const DialogRequest&) const = default;
-};
-
 // Each answer is a file name with its filter entry, a colour, or neither: cancelled.
+// The title and filter the dialog was shown with stay readable from the Dialog.
 class ScriptedDialog : public Dialog {
  public:
   void AnswerFile(const QString& path, int filterIndex = 1) { m_answers.push_back({path, filterIndex, {}}); }
   void AnswerCancel() { m_answers.push_back({}); }
   void AnswerColor(Color color) { m_answers.push_back({{}, 1, color}); }
-  const std::vector<DialogRequest>& Requests() const { return m_requests; }
+  int TimesShown() const { return m_timesShown; }
   bool AllAnswersUsed() const { return m_answers.empty(); }
 
-  bool ShowOpen() override { return Answer(DialogRequest::Kind::Open); }
-  bool ShowSave() override { return Answer(DialogRequest::Kind::Save); }
-  bool ShowColor() override { return Answer(DialogRequest::Kind::ColorPicker); }
+  bool ShowOpen() override { return AnswerWithFile(); }
+  bool ShowSave() override { return AnswerWithFile(); }
+  bool ShowColor() override {
+    const Scripted answer = Next();
+    if (answer.color) SetChosenColor(*answer.color);
+    return answer.color.has_value();
+  }
 
  private:
   struct Scripted {
@@ -43,22 +39,22 @@ class ScriptedDialog : public Dialog {
     std::optional<Color> color;
   };
 
-  bool Answer(DialogRequest::Kind kind) {
-    m_requests.push_back(DialogRequest{kind, Title(), Filter()});
+  Scripted Next() {
+    ++m_timesShown;
     Scripted answer;
     if (m_answers.empty()) ADD_FAILURE() << "a dialog with no answer scripted: " << Title().toStdString();
     else answer = m_answers.front(), m_answers.pop_front();
-    if (kind == DialogRequest::Kind::ColorPicker) {
-      if (answer.color) SetChosenColor(*answer.color);
-      return answer.color.has_value();
-    }
+    return answer;
+  }
+  bool AnswerWithFile() {
+    const Scripted answer = Next();
     SetFileName(answer.fileName.value_or(QString()));
     SetFilterIndex(answer.filterIndex);
     return answer.fileName.has_value();
   }
 
   std::deque<Scripted> m_answers;
-  std::vector<DialogRequest> m_requests;
+  int m_timesShown = 0;
 };
 
 class CapturedMessages : public Messages {

@@ -18,13 +18,10 @@ SprDocument TestSprite(int count) {
   return SpriteOf(std::move(frames));
 }
 
+// Each test sprite's frames differ in size, so their pixels tell them apart.
 bool SameImages(const SprDocument& actual, const SprDocument& expected) {
-  const auto sameFrame = [](const SprFrame& a, const SprFrame& e) {
-    return a.Width == e.Width && a.Height == e.Height && a.Pixels == e.Pixels;
-  };
   return actual.Header.Palette == expected.Header.Palette &&
-         std::equal(actual.Frames.begin(), actual.Frames.end(), expected.Frames.begin(), expected.Frames.end(),
-                    sameFrame);
+         std::ranges::equal(actual.Frames, expected.Frames, {}, &SprFrame::Pixels, &SprFrame::Pixels);
 }
 
 WindowTest::WindowTest() {
@@ -65,12 +62,6 @@ QString WindowTest::WriteBitmap(const QString& name, const std::vector<std::vect
   return WriteBytes(name, BuildBmp(fields));
 }
 
-QAction* WindowTest::Action(const char* name) const {
-  auto* action = m_window->findChild<QAction*>(QString::fromLatin1(name));
-  EXPECT_NE(action, nullptr) << name;
-  return action;
-}
-
 // A menu's objectName is also its menu action's.
 QStringList WindowTest::Enabled(const QStringList& names) const {
   QStringList enabled;
@@ -104,11 +95,14 @@ std::vector<QString> WindowTest::RecentCaptions() const {
   return captions;
 }
 
-::testing::AssertionResult WindowTest::LastMessage(std::size_t count, const QString& title, const QString& text) const {
+::testing::AssertionResult WindowTest::LastMessage(std::size_t count, const QString& title, const QString& text,
+                                                  std::optional<MessageIcon> icon) const {
   const std::vector<Message>& shown = m_messages.Shown();
-  if (shown.size() != count) return ::testing::AssertionFailure() << shown.size() << " messages, expected " << count;
-  if (count > 0 && (shown.back().Title != title || !shown.back().Text.contains(text)))
-    return ::testing::AssertionFailure() << shown.back().Title.toStdString() << ": " << shown.back().Text.toStdString();
+  if (count == 0 || shown.size() != count)
+    return ::testing::AssertionFailure() << shown.size() << " messages, expected " << count;
+  const Message& last = shown.back();
+  if (last.Title != title || !last.Text.contains(text) || last.Icon != icon.value_or(last.Icon))
+    return ::testing::AssertionFailure() << last.Title.toStdString() << ": " << last.Text.toStdString();
   return ::testing::AssertionSuccess();
 }
 

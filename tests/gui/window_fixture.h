@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "core/render/view_settings.h"
@@ -44,7 +45,7 @@ class WindowTest : public ::testing::Test {
   // A (re)start: a new session and window reading the same settings file.
   void Restart();
 
-  QAction* Action(const char* name) const;
+  QAction* Action(const char* name) const { return m_window->findChild<QAction*>(QString::fromLatin1(name)); }
   QMenu* Menu(const char* name) const { return m_window->findChild<QMenu*>(QString::fromLatin1(name)); }
   void Trigger(const char* name) { Action(name)->trigger(); }
   // Those of the named items, buttons, menus and toolbars that are enabled.
@@ -65,8 +66,10 @@ class WindowTest : public ::testing::Test {
   // Where the canvas shows anything but its own background colour.
   PixelRect DrawnArea() const { return BoundsOfPixelsOtherThan(CanvasImage(), ToArgb(kCanvasColor)); }
   PaletteCell& Cell(int index) const { return m_window->Palette()->Cell(index); }
-  // Exactly `count` messages were shown, the last titled `title` with `text` in it.
-  ::testing::AssertionResult LastMessage(std::size_t count, const QString& title, const QString& text = {}) const;
+  // Exactly `count` (at least one) messages were shown, the last titled `title` with `text` in it
+  // and, when given, `icon`.
+  ::testing::AssertionResult LastMessage(std::size_t count, const QString& title, const QString& text = {},
+                                         std::optional<MessageIcon> icon = {}) const;
 
   TempDir m_dir;
   ScriptedDialog m_dialog;
