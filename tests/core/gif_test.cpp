@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <rapidcheck/gtest.h>
+
+#include <optional>
 
 #include "core/convert/converter_gif.h"
-#include "support/frame_builder.h"
+#include "core/generators.h"
 #include "support/bmp_bytes.h"
 
 using namespace tessaloom;
@@ -36,7 +39,54 @@ Bytes StillImageData(const SprFrame& frame) {
   return Slice(gif, kTableEnd + 10, gif.size() - kTableEnd - 11);
 }
 
+// Reads the image data at `at` (code size, sub-blocks, terminator) and moves past it.
+// Returns the pixels its codes stand for, or nullopt where it breaks a rule of the
+// coder (gif_lzw.h): 9-bit codes only, rows of `width` each starting with a clear code,
+// full sub-blocks but the last.
+std::optional<Bytes> ReadImage(const Bytes& gif, std::size_t& at, std::size_t width) {
+  if (gif.at(at++) != 8) return std::nullopt;
+  Bytes data;
+  for (std::size_t size; (size = gif.at(at)) != 0; at += size + 1) {
+    if (size != 255 && gif.at(at + size + 1) != 0) return std::nullopt;
+    const auto block = gif.begin() + static_cast<std::ptrdiff_t>(at + 1);
+    data.insert(data.end(), block, block + static_cast<std::ptrdiff_t>(size));
+  }
+  ++at;
+  std::vector<Bytes> table;
+  Bytes pixels, previous;
+  for (std::size_t bit = 0; bit + 9 <= data.size() * 8; bit += 9) {
+    std::size_t code = 0;
+    for (std::size_t i = 0; i < 9; ++i) code |= ((data[(bit + i) / 8] >> ((bit + i) % 8)) & 1u) << i;
+    if (code == 257) return pixels;
+    if (code == 256) {
+      table.assign(258, {});
+      for (int i = 0; i < 256; ++i) table[i] = {static_cast<std::uint8_t>(i)};
+      previous.clear();
+      continue;
+    }
+    if (code > table.size() || (pixels.size() % width == 0 && !previous.empty())) return std::nullopt;
+    const Bytes entry = code < table.size() ? table[code] : Concat({previous, {previous.at(0)}});
+    if (pixels.size() % width + entry.size() > width) return std::nullopt;
+    if (!previous.empty()) table.push_back(Concat({previous, {entry[0]}}));
+    if (table.size() > 511) return std::nullopt;
+    pixels.insert(pixels.end(), entry.begin(), entry.end());
+    previous = entry;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+// Rows long enough to fill the dictionary, which is cleared and started again. Qt's
+// reader decodes these files too; this reader also holds the coder to its own rules.
+RC_GTEST_PROP(GifStill, CodesEveryFrameByTheCodersRules, (bool transparent)) {
+  const auto rows = *gen::Rows(700, 2, 2);
+  const SprFrame frame = FrameFromRows(rows);
+  const Bytes gif = EncodeGif(kHeader, frame, transparent);
+  std::size_t at = kTableEnd + (transparent ? 8 : 0) + 10;
+  RC_ASSERT(ReadImage(gif, at, rows[0].size()) == Concat(rows));
+  RC_ASSERT(Slice(gif, at, gif.size() - at) == Bytes{0x3B});
+}
 
 TEST(GifStill, MatchesTheByteSequenceOfA4x1FrameAndAnEmptyOne) {
   const SprFrame frame{.Width = 4, .Height = 1, .Pixels = {1, 1, 1, 1}};

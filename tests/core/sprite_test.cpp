@@ -152,7 +152,7 @@ TEST(SprEdit, FramesGoInAfterTheGivenOneAndOutWithTheCountInStep) {
   ASSERT_TRUE(InsertFrame(document, 0, SolidFrame(1, 1, 7)));
   EXPECT_EQ(Order(document), (Bytes{7, 1, 2, 9, 3, 8}));
   EXPECT_EQ(document.Frames.back().FrameNumber, 6);
-  for (int index : {1, 6, -1}) DeleteFrame(document, index);
+  for (int index : {1, 5, -1}) DeleteFrame(document, index);  // 5: one past the last of the five left
   EXPECT_EQ(Order(document), (Bytes{7, 2, 9, 3, 8}));
   EXPECT_EQ(document.Header.FrameCount, 5);
   const SprDocument before = document;
