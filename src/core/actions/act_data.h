@@ -3,6 +3,7 @@
 // layers that place sprite frames. Counts are the file's; after a successful read
 // every vector holds exactly its count of elements.
 
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -57,5 +58,12 @@ struct ActData {
 
   bool operator==(const ActData&) const = default;
 };
+
+// The float a raw scale field stores (1065353216 is 1.0).
+inline float ScaleValue(std::int32_t bits) { return std::bit_cast<float>(bits); }
+
+// Action `action`'s frame interval in units of 25 ms: the file's, or 4 (100 ms) when
+// the file has none for it or stores one that is not a positive finite number.
+float ActionInterval(const ActData& act, int action);
 
 }  // namespace tessaloom

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -278,3 +279,14 @@ Result<ActData> ReadActFile(const std::filesystem::path& path) {
 }
 
 }  // namespace tessaloom::Tool_Act
+
+namespace tessaloom {
+
+float ActionInterval(const ActData& act, int action) {
+  constexpr float kDefaultInterval = 4.0f;
+  if (action < 0 || static_cast<std::size_t>(action) >= act.Intervals.size()) return kDefaultInterval;
+  const float interval = act.Intervals[static_cast<std::size_t>(action)];
+  return std::isfinite(interval) && interval > 0 ? interval : kDefaultInterval;
+}
+
+}  // namespace tessaloom

@@ -1,7 +1,9 @@
 #pragma once
 // A 32-bit picture in memory: the canvas the renderer draws on, and background
 // pictures. Pixels are 0xFFRRGGBB, rows top-down with no padding, so a window can
-// show the buffer as it is (the layout of Qt's RGB32 images).
+// show the buffer as it is (the layout of Qt's RGB32 images). Pictures that have
+// transparency (32-bit colour frames, composed clips of an action export) keep
+// straight, not premultiplied, alpha in the top byte: 0xAARRGGBB.
 
 #include <cstdint>
 #include <vector>

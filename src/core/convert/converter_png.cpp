@@ -29,6 +29,29 @@ Error EmptyImageError(int width, int height) {
                .detail = "the image is " + std::to_string(width) + " x " + std::to_string(height) + " pixels"};
 }
 
+// Rows of `channels` bytes per pixel: red, green, blue, then alpha when there are four.
+Result<std::vector<std::uint8_t>> EncodeTrueColorPng(const Image& image, bool withAlpha) {
+  if (image.Width <= 0 || image.Height <= 0) return EmptyImageError(image.Width, image.Height);
+  const std::size_t channels = withAlpha ? 4 : 3;
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(image.Pixels.size() * channels);
+  for (const Argb pixel : image.Pixels) {
+    bytes.insert(bytes.end(), {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
+                               static_cast<std::uint8_t>(pixel)});
+    if (withAlpha) bytes.push_back(static_cast<std::uint8_t>(pixel >> 24));
+  }
+  const std::size_t rowSize = channels * static_cast<std::size_t>(image.Width);
+  bytes.resize(rowSize * static_cast<std::size_t>(image.Height), 0);
+  PngRows rows{.Width = static_cast<std::uint32_t>(image.Width),
+               .Height = static_cast<std::uint32_t>(image.Height),
+               .Layout = withAlpha ? PngRows::Kind::Rgba : PngRows::Kind::Rgb,
+               .Palette = {},
+               .Alpha = {},
+               .Rows = {}};
+  for (int row = 0; row < image.Height; ++row) rows.Rows.push_back(bytes.data() + row * rowSize);
+  return WritePngRows(rows, kExportTitle);
+}
+
 }  // namespace
 
 Result<std::vector<std::uint8_t>> EncodeIndexedPng(const SprHeader& header, const SprFrame& frame) {
@@ -42,7 +65,7 @@ Result<std::vector<std::uint8_t>> EncodeIndexedPng(const SprHeader& header, cons
   constexpr std::array<std::uint8_t, 1> kIndexZeroTransparent{0};
   PngRows rows{.Width = static_cast<std::uint32_t>(frame.Width),
                .Height = static_cast<std::uint32_t>(frame.Height),
-               .Indexed = true,
+               .Layout = PngRows::Kind::Indexed,
                .Palette = palette,
                .Alpha = kIndexZeroTransparent,
                .Rows = {}};
@@ -56,30 +79,14 @@ Status WriteIndexedPng(const SprHeader& header, const SprFrame& frame, const std
   return WriteFileAtomically(path, *bytes, kExportTitle);
 }
 
-Result<std::vector<std::uint8_t>> EncodeRgbPng(const Image& image) {
-  if (image.Width <= 0 || image.Height <= 0) return EmptyImageError(image.Width, image.Height);
-  std::vector<std::uint8_t> rgb;
-  rgb.reserve(image.Pixels.size() * 3);
-  for (const Argb pixel : image.Pixels) {
-    rgb.insert(rgb.end(), {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
-                           static_cast<std::uint8_t>(pixel)});
-  }
-  const std::size_t rowSize = 3 * static_cast<std::size_t>(image.Width);
-  rgb.resize(rowSize * static_cast<std::size_t>(image.Height), 0);
-  PngRows rows{.Width = static_cast<std::uint32_t>(image.Width),
-               .Height = static_cast<std::uint32_t>(image.Height),
-               .Indexed = false,
-               .Palette = {},
-               .Alpha = {},
-               .Rows = {}};
-  for (int row = 0; row < image.Height; ++row) rows.Rows.push_back(rgb.data() + row * rowSize);
-  return WritePngRows(rows, kExportTitle);
-}
+Result<std::vector<std::uint8_t>> EncodeRgbPng(const Image& image) { return EncodeTrueColorPng(image, false); }
 
 Status WriteRgbPng(const Image& image, const std::filesystem::path& path) {
   auto bytes = EncodeRgbPng(image);
   if (!bytes) return bytes.error();
   return WriteFileAtomically(path, *bytes, kExportTitle);
 }
+
+Result<std::vector<std::uint8_t>> EncodeRgbaPng(const Image& image) { return EncodeTrueColorPng(image, true); }
 
 }  // namespace tessaloom::Converter_Png

@@ -47,12 +47,21 @@ void OnWrite(png_structp png, png_bytep data, png_size_t size) {
 
 void OnFlush(png_structp) {}
 
+int ColorType(PngRows::Kind layout) {
+  switch (layout) {
+    case PngRows::Kind::Indexed: return PNG_COLOR_TYPE_PALETTE;
+    case PngRows::Kind::Rgb: return PNG_COLOR_TYPE_RGB;
+    case PngRows::Kind::Rgba: return PNG_COLOR_TYPE_RGB_ALPHA;
+  }
+  return PNG_COLOR_TYPE_RGB;
+}
+
 // No object with a destructor may live in this frame: libpng's errors longjmp into it.
 bool RunWrite(png_structp png, png_infop info, const PngRows& rows, const png_color* palette, png_bytepp rowPointers) {
   if (setjmp(png_jmpbuf(png))) return false;
-  png_set_IHDR(png, info, rows.Width, rows.Height, 8, rows.Indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB,
-               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (rows.Indexed) {
+  png_set_IHDR(png, info, rows.Width, rows.Height, 8, ColorType(rows.Layout), PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  if (rows.Layout == PngRows::Kind::Indexed) {
     png_set_PLTE(png, info, palette, static_cast<int>(rows.Palette.size() / 3));
     if (!rows.Alpha.empty()) {
       png_set_tRNS(png, info, rows.Alpha.data(), static_cast<int>(rows.Alpha.size()), nullptr);

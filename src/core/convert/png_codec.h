@@ -3,7 +3,7 @@
 // stay inside png_write.cpp and png_read.cpp.
 //
 // PNG file: 89 50 4E 47 0D 0A 1A 0A, then chunks (length, type, data, CRC): IHDR
-// (width, height, bit depth 8, colour type 3 palette or 2 RGB), PLTE (RGB triples),
+// (width, height, bit depth 8, colour type 3 palette, 2 RGB or 6 RGBA), PLTE (RGB triples),
 // tRNS (alpha of the first palette entries), IDAT (deflated filtered rows), IEND.
 
 #include <array>
@@ -21,7 +21,8 @@ inline constexpr std::array<std::uint8_t, 8> kPngSignature{0x89, 'P', 'N', 'G', 
 struct PngRows {
   std::uint32_t Width = 0;
   std::uint32_t Height = 0;
-  bool Indexed = false;                   // 8-bit palette indices, else 8-bit RGB triples
+  enum class Kind { Indexed, Rgb, Rgba };
+  Kind Layout = Kind::Rgb;                // 8-bit palette indices, RGB triples or RGBA quads
   std::span<const std::uint8_t> Palette;  // indexed only: RGB triples
   std::span<const std::uint8_t> Alpha;    // indexed only: alpha of the first entries (tRNS)
   std::vector<const std::uint8_t*> Rows;  // top row first

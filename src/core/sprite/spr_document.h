@@ -3,7 +3,9 @@
 //
 // Palette entries in memory are 4 bytes: blue, green, red, 0 (a bitmap colour table).
 // Every frame's Pixels holds palette indices in bottom-up rows, each row padded with
-// zeros to RowStride(Width) bytes, the layout of an 8-bit bottom-up bitmap.
+// zeros to RowStride(Width) bytes, the layout of an 8-bit bottom-up bitmap. Newer files
+// also carry 32-bit colour frames, decoded into RgbaFrames; their bytes stay in the
+// header's TrailingData, which is what saving writes.
 
 #include <array>
 #include <cstdint>
@@ -39,9 +41,22 @@ struct SprFrame {
   bool operator==(const SprFrame&) const = default;
 };
 
+// A 32-bit colour frame: Width x Height pixels 0xAARRGGBB with straight (not
+// premultiplied) alpha, rows top-down with no padding.
+struct SprRgbaFrame {
+  std::int16_t Width = 0;
+  std::int16_t Height = 0;
+  std::vector<std::uint32_t> Pixels;
+
+  bool operator==(const SprRgbaFrame&) const = default;
+};
+
 struct SprDocument {
   SprHeader Header;
   std::vector<SprFrame> Frames;
+  // Decoded from Header.TrailingData when the file's version is 2.0 or later and every
+  // counted frame fits before the palette; read-only: no command edits them.
+  std::vector<SprRgbaFrame> RgbaFrames;
 
   bool operator==(const SprDocument&) const = default;
 };
