@@ -21,6 +21,18 @@ SprBytes& SprBytes::RawFrame(std::int16_t width, std::int16_t height, std::span<
   return I16(width).I16(height).Bytes(topDownPixels);
 }
 
+SprBytes& SprBytes::RgbaFrame(std::int16_t width, std::int16_t height, std::span<const std::uint32_t> topDownArgb) {
+  I16(width).I16(height);
+  for (int row = height - 1; row >= 0; --row) {
+    for (int column = 0; column < width; ++column) {
+      const std::uint32_t pixel = topDownArgb[static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
+                                              static_cast<std::size_t>(column)];
+      for (const int shift : {24, 0, 8, 16}) m_writer.U8(static_cast<std::uint8_t>(pixel >> shift));
+    }
+  }
+  return *this;
+}
+
 SprBytes& SprBytes::I16(std::int16_t value) { m_writer.I16(value); return *this; }
 
 SprBytes& SprBytes::Bytes(std::span<const std::uint8_t> bytes) { m_writer.Bytes(bytes); return *this; }

@@ -28,6 +28,9 @@ class SprBytes {
   SprBytes& CodedFrame(std::int16_t width, std::int16_t height, std::span<const std::uint8_t> code);
   // Width, height and the pixels as given (rows top-down, no padding).
   SprBytes& RawFrame(std::int16_t width, std::int16_t height, std::span<const std::uint8_t> topDownPixels);
+  // A 32-bit colour frame: width, height, then each pixel (given 0xAARRGGBB, rows
+  // top-down) stored as alpha, blue, green, red, rows bottom-up.
+  SprBytes& RgbaFrame(std::int16_t width, std::int16_t height, std::span<const std::uint32_t> topDownArgb);
   SprBytes& I16(std::int16_t value);
   SprBytes& Bytes(std::span<const std::uint8_t> bytes);
   // The 1024 palette bytes of TestPaletteFileOrder().
