@@ -65,10 +65,10 @@ QString Decimal(float value) {
 // The layer rows' values in their order.
 std::array<QString, kLayerRows> RowValues(const ActLayer& layer, const ActClip& clip) {
   const auto n = [](std::int64_t value) { return QString::number(value); };
-  return {n(layer.PosX),         n(layer.PosY),      n(layer.SizeX),        n(layer.SizeY),
+  return {n(layer.PosX),          n(layer.PosY),        n(layer.SizeX),         n(layer.SizeY),
           Decimal(ScaleValue(layer.ScaleX)), Decimal(ScaleValue(layer.ScaleY)), n(layer.Direction),
-          n(layer.Red),          n(layer.Green),     n(layer.Blue),         n(layer.Alpha),
-          n(clip.Extra.ExtraX),  n(clip.Extra.ExtraY), n(layer.SpriteIndex), n(layer.Rotation),
+          n(layer.Red),           n(layer.Green),       n(layer.Blue),          n(layer.Alpha),
+          n(clip.Extra.ExtraX),   n(clip.Extra.ExtraY), n(layer.SpriteIndex),   n(layer.Rotation),
           n(layer.SpriteType)};
 }
 
