@@ -36,15 +36,10 @@ TEST(ComposeAction, PlacesEveryClipInOneRectangleAroundTheSameOrigin) {
   const SprDocument sprite = TwoFrames();
   const auto frames = ComposeAction(sprite, Parsed(OffsetClipsActFile()), 0, 3);
   ASSERT_TRUE(frames);
-  ASSERT_EQ(frames->size(), 2u);
   std::vector<Image> expected(2, Image(7, 4, 0));
   for (int at = 0; at < 4; ++at) expected[0].At(at % 2, at / 2) = ToArgb(Tool_Spr::PaletteColor(sprite.Header.Palette, 1));
   for (int x = 4; x < 7; ++x) expected[1].At(x, 3) = ToArgb(Tool_Spr::PaletteColor(sprite.Header.Palette, 2));
   EXPECT_EQ(*frames, expected);
-  const auto doubled = ComposeAction(sprite, Parsed(OffsetClipsActFile()), 0, 4);
-  ASSERT_TRUE(doubled);
-  EXPECT_EQ(doubled->front().Width, 15);  // x -2..12
-  EXPECT_EQ(doubled->front().Height, 9);  // y -2..6
 }
 
 // The working canvas, sized from the layers' turned and scaled rectangles, loses no
@@ -73,19 +68,20 @@ TEST(GifDelay, RoundsQuartersOfATenthHalvesUpToAtLeastTwoHundredths) {
   }
 }
 
-RC_GTEST_PROP(NearestPaletteIndex, IsTheFirstOfTheClosestEntriesPastZero, (std::uint32_t pixel)) {
+RC_GTEST_PROP(NearestPaletteIndex, IsTheFirstOfTheClosestEntriesPastZero, (Argb pixel)) {
   const auto palette = *rc::gen::container<std::vector<std::uint8_t>>(kPaletteBytes, rc::gen::inRange<std::uint8_t>(0, 4));
-  const std::uint8_t index = NearestPaletteIndex(pixel, palette);
-  if ((pixel >> 24) < 128) RC_SUCCEED_IF(index == 0);
   const auto distance = [&](int entry) {
     const Color color = Tool_Spr::PaletteColor(palette, static_cast<std::uint8_t>(entry));
-    const auto square = [](int d) { return d * d; };
-    return square(RedOf(color) - ((pixel >> 16) & 0xFF)) + square(GreenOf(color) - ((pixel >> 8) & 0xFF)) +
-           square(BlueOf(color) - (pixel & 0xFF));
+    const auto square = [](int a, int b) { return (a - b) * (a - b); };
+    return square(RedOf(color), RedOf(FromArgb(pixel))) + square(GreenOf(color), GreenOf(FromArgb(pixel))) +
+           square(BlueOf(color), BlueOf(FromArgb(pixel)));
   };
+  const int index = NearestPaletteIndex(pixel, palette);
+  RC_ASSERT((pixel >> 24) >= 128 || index == 0);
+  RC_SUCCEED_IF((pixel >> 24) < 128);
   RC_ASSERT(index >= 1);
   for (int entry = 1; entry < kPaletteEntries; ++entry) {
-    RC_ASSERT(distance(entry) > distance(index) || (distance(entry) == distance(index) && entry >= index));
+    RC_ASSERT(std::pair(distance(entry), entry) >= std::pair(distance(index), index));
   }
 }
 
