@@ -1,9 +1,12 @@
 // Writes the demo files every command can open: hero.spr, a small walking figure of
-// four frames plus a shadow, and hero.act, with a walking action of four clips (the
-// shadow under each step) and an idle action of two.
+// four frames plus a shadow, with two 32-bit colour frames after them (a glowing orb
+// and a spark), and hero.act, with a walking action of four clips (the shadow under
+// each step), an idle action of two, and a spell whose layers are mirrored, scaled,
+// rotated and tinted (what Preview Mode shows as the game does).
 //
 // Usage: tessaloom_make_demo OUTPUT_FOLDER
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +17,7 @@
 #include "core/sprite/spr_writer.h"
 #include "support/act_bytes.h"
 #include "support/frame_builder.h"
+#include "support/spr_bytes.h"
 
 using namespace tessaloom;
 
@@ -24,6 +28,8 @@ enum Ink : std::uint8_t { kClear, kSkin, kEyes, kHair, kTunic, kBelt, kBoots, kO
 constexpr int kWidth = 40;
 constexpr int kHeight = 60;
 constexpr int kShadowFrame = 4;
+constexpr std::uint8_t kColorFrameCount = 2;  // the orb, then the spark
+constexpr std::int32_t kColorFrame = 1;       // a layer's SpriteType for them
 
 using Rows = std::vector<std::vector<std::uint8_t>>;
 
@@ -100,6 +106,38 @@ std::vector<std::uint8_t> DemoPalette() {
   return palette;
 }
 
+// A 32-bit colour frame of `size` pixels whose alpha and colour follow `paint`, which
+// takes the distance from the centre (0 at the centre, 1 at the edge) and the angle.
+template <class Paint>
+std::vector<std::uint32_t> RadialPixels(int size, Paint paint) {
+  std::vector<std::uint32_t> pixels;
+  const double half = size / 2.0;
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      const double dx = (x + 0.5 - half) / half, dy = (y + 0.5 - half) / half;
+      pixels.push_back(paint(std::sqrt(dx * dx + dy * dy), std::atan2(dy, dx)));
+    }
+  }
+  return pixels;
+}
+
+std::uint32_t StraightArgb(double alpha, int red, int green, int blue) {
+  const auto a = static_cast<std::uint32_t>(std::clamp(alpha, 0.0, 1.0) * 255.0 + 0.5);
+  return a << 24 | static_cast<std::uint32_t>(red) << 16 | static_cast<std::uint32_t>(green) << 8 |
+         static_cast<std::uint32_t>(blue);
+}
+
+// The 32-bit frames' records, as the file stores them after the indexed frames.
+std::vector<std::uint8_t> ColorFrameRecords() {
+  constexpr int kOrb = 24, kSpark = 17;
+  const auto orb = RadialPixels(kOrb, [](double r, double) { return StraightArgb(1.0 - r * r, 120, 220, 255); });
+  const auto spark = RadialPixels(kSpark, [](double r, double angle) {
+    const double rays = std::pow(std::abs(std::cos(2.0 * angle)), 8.0);
+    return StraightArgb((1.0 - r) * (0.35 + 0.65 * rays) * 1.6, 255, 240, 150);
+  });
+  return SprBytes().RgbaFrame(kOrb, kOrb, orb).RgbaFrame(kSpark, kSpark, spark).Build();
+}
+
 SprDocument DemoSprite() {
   SprDocument sprite;
   sprite.Header.Compressed = 1;
@@ -107,6 +145,8 @@ SprDocument DemoSprite() {
   for (int step = 0; step < 4; ++step) sprite.Frames.push_back(WalkingFrame(step));
   sprite.Frames.push_back(ShadowFrame());
   sprite.Header.FrameCount = static_cast<std::int16_t>(sprite.Frames.size());
+  sprite.Header.Reserved = {kColorFrameCount, 0};
+  sprite.Header.TrailingData = ColorFrameRecords();
   return sprite;
 }
 
@@ -116,12 +156,28 @@ ActClipFields StepClip(int frame, int bob) {
   return ActClipFields{.Layers = {shadow, body}, .Anchors = {{.X = 0, .Y = -30}}};
 }
 
+// Step `step` of 0..3 of a spell cast facing left: the figure mirrored, a widened
+// violet shadow at half strength, an orb turning above the hand, a growing spark.
+ActClipFields SpellClip(int step) {
+  ActLayerFields shadow{.X = 0, .Y = 28, .SpriteIndex = kShadowFrame, .Red = 150, .Green = 90, .Blue = 255,
+                        .Alpha = 128, .ScaleX = 1.4f, .ScaleY = 1.0f};
+  ActLayerFields body{.X = 0, .Y = 0, .SpriteIndex = step % 2 == 0 ? 0 : 2, .Direction = 1,
+                      .SizeX = kWidth, .SizeY = kHeight};
+  ActLayerFields orb{.X = -22, .Y = -4 - step, .SpriteIndex = 0, .ScaleX = 0.8f + 0.1f * step,
+                     .ScaleY = 0.8f + 0.1f * step, .Rotation = 45 * step, .SpriteType = kColorFrame};
+  ActLayerFields spark{.X = -22, .Y = -4 - step, .SpriteIndex = 1, .Red = 255, .Green = 200, .Blue = 120,
+                       .Alpha = static_cast<std::uint8_t>(120 + 45 * step), .ScaleX = 0.5f + 0.4f * step,
+                       .ScaleY = 0.5f + 0.4f * step, .Rotation = -30 * step, .SpriteType = kColorFrame};
+  return ActClipFields{.Layers = {shadow, body, orb, spark}, .EventIndex = step == 3 ? 0 : -1};
+}
+
 std::vector<std::uint8_t> DemoActions() {
   ActFileFields file;
   file.Actions.push_back({.Clips = {StepClip(0, 0), StepClip(1, -1), StepClip(2, 0), StepClip(3, -1)}});
   file.Actions.push_back({.Clips = {StepClip(1, 0), StepClip(1, -1)}});
+  file.Actions.push_back({.Clips = {SpellClip(0), SpellClip(1), SpellClip(2), SpellClip(3)}});
   file.Events = {"atk"};
-  file.Intervals = {4.0f, 6.0f};
+  file.Intervals = {4.0f, 6.0f, 3.0f};
   return BuildActFile(file);
 }
 
