@@ -114,8 +114,9 @@ struct FrameTiming {
   std::uint16_t Delay = kOneSecond;
 };
 
-std::vector<std::uint8_t> EncodeAnimation(const SprHeader& header, ImageSize screen, std::span<const StoredImage> images,
-                                          FrameTiming timing, const std::function<void()>& beforeEachFrame) {
+std::vector<std::uint8_t> EncodeAnimation(const SprHeader& header, ImageSize screen,
+                                          std::span<const StoredImage> images, FrameTiming timing,
+                                          const std::function<void()>& beforeEachFrame) {
   ByteWriter out;
   PutScreen(out, "GIF89a", screen, header);
   PutLoopForever(out);

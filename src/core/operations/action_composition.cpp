@@ -55,8 +55,19 @@ std::optional<PictureSize> LayerPictureSize(const SprDocument& sprite, const Act
   return PictureSize{sprite.Frames[index].Width, sprite.Frames[index].Height};
 }
 
-std::int64_t ClampedFloor(double value) { return static_cast<std::int64_t>(std::floor(std::clamp(value, -kFarAway, kFarAway))); }
-std::int64_t ClampedCeil(double value) { return static_cast<std::int64_t>(std::ceil(std::clamp(value, -kFarAway, kFarAway))); }
+std::int64_t ClampedFloor(double value) {
+  return static_cast<std::int64_t>(std::floor(std::clamp(value, -kFarAway, kFarAway)));
+}
+std::int64_t ClampedCeil(double value) {
+  return static_cast<std::int64_t>(std::ceil(std::clamp(value, -kFarAway, kFarAway)));
+}
+
+// How far a turned rectangle reaches along one axis. An infinite side times a zero
+// sine or cosine is not a number; such a layer covers everything.
+double Reach(double scale, double along, double across) {
+  const double reach = scale * (along + across);
+  return std::isnan(reach) ? kFarAway : reach;
+}
 
 // Every canvas pixel the layer can touch: its picture's rectangle scaled and turned
 // about the centre, plus a pixel on each side for rounding. Empty for a layer that
@@ -73,8 +84,8 @@ Box LayerBox(const SprDocument& sprite, const ActLayer& layer, std::uint16_t ver
   const double sine = std::fabs(std::sin(turn));
   const double halfWidth = scaleX * picture->Width / 2;
   const double halfHeight = scaleY * picture->Height / 2;
-  const double reachX = scale * (halfWidth * cosine + halfHeight * sine);
-  const double reachY = scale * (halfWidth * sine + halfHeight * cosine);
+  const double reachX = Reach(scale, halfWidth * cosine, halfHeight * sine);
+  const double reachY = Reach(scale, halfWidth * sine, halfHeight * cosine);
   const double centreX = static_cast<double>(scale) * layer.PosX;
   const double centreY = static_cast<double>(scale) * layer.PosY;
   return Box{ClampedFloor(centreX - reachX) - 1, ClampedFloor(centreY - reachY) - 1,

@@ -77,7 +77,9 @@ Bytes Indices(const Image& picture, PaletteMatcher& matcher) {
   Bytes indices(picture.Pixels.size());
   for (int y = 0; y < picture.Height; ++y) {
     const auto row = static_cast<std::size_t>(picture.Height - 1 - y) * static_cast<std::size_t>(picture.Width);
-    for (int x = 0; x < picture.Width; ++x) indices[row + static_cast<std::size_t>(x)] = matcher.IndexOf(picture.At(x, y));
+    for (int x = 0; x < picture.Width; ++x) {
+      indices[row + static_cast<std::size_t>(x)] = matcher.IndexOf(picture.At(x, y));
+    }
   }
   return indices;
 }
