@@ -1,6 +1,7 @@
 // tessaloom-cli export SPRITE OUTPUT --format F [--frame N | --all]: frames as
 // bitmaps, still GIFs or PNGs, one frame or one numbered file per frame; or all
-// frames as one animated GIF.
+// frames as one animated GIF. The 32-bit colour frames are numbered after the indexed
+// ones and only PNG takes them.
 
 #include <CLI/CLI.hpp>
 #include <map>
@@ -50,7 +51,8 @@ void AddExportCommand(CLI::App& app, Console& console, Command& chosen) {
   command->add_option("--format", options->format, "bmp, gif (transparent GIF89a), gif87, png, anim or anim87")
       ->required()
       ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case));
-  options->frameOption = command->add_option("--frame", options->frame, "Frame to write, 1-based (default 1)");
+  options->frameOption = command->add_option(
+      "--frame", options->frame, "Frame to write, 1-based, the 32-bit colour frames after the others (default 1)");
   CLI::Option* all = command->add_flag("--all", options->all, "Write every frame to its own numbered file");
   options->frameOption->excludes(all);
   WhenChosen(command, console, chosen, options, Export);

@@ -24,9 +24,24 @@ Result<std::vector<std::uint8_t>> EncodeStill(ExportFormat format, const SprHead
   }
 }
 
+// Only PNG holds a 32-bit colour frame with its alpha.
+Result<std::vector<std::uint8_t>> EncodeRgbaStill(ExportFormat format, const SprRgbaFrame& frame, int number) {
+  if (format != ExportFormat::Png) {
+    return Error{.title = kExportErrorTitle,
+                 .text = "Frame " + std::to_string(number) + " is a 32-bit colour frame; only PNG can hold it."};
+  }
+  Image image(frame.Width, frame.Height);
+  image.Pixels = frame.Pixels;
+  return Converter_Png::EncodeRgbaPng(image);
+}
+
+// `number` counts the indexed frames first, then the 32-bit colour frames.
 Status StageStill(StagedFiles& files, const SprDocument& sprite, int number, ExportFormat format,
                   const std::filesystem::path& path) {
-  auto bytes = EncodeStill(format, sprite.Header, sprite.Frames[static_cast<std::size_t>(number - 1)]);
+  const auto indexed = static_cast<int>(sprite.Frames.size());
+  auto bytes = number <= indexed
+                   ? EncodeStill(format, sprite.Header, sprite.Frames[static_cast<std::size_t>(number - 1)])
+                   : EncodeRgbaStill(format, sprite.RgbaFrames[static_cast<std::size_t>(number - indexed - 1)], number);
   if (!bytes) return bytes.error();
   return files.Stage(path, *bytes, kExportErrorTitle);
 }
@@ -54,11 +69,12 @@ std::string ExportExtension(ExportFormat format) {
 }
 
 Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format, const std::filesystem::path& path) {
-  const int count = static_cast<int>(sprite.Frames.size());
-  if (number < 1 || number > count) {
+  const std::size_t count = sprite.Frames.size(), rgbaCount = sprite.RgbaFrames.size();
+  if (number < 1 || static_cast<std::size_t>(number) > count + rgbaCount) {
+    const std::string rgba = rgbaCount == 0 ? "" : " and " + std::to_string(rgbaCount) + " 32-bit colour frame(s)";
     return Error{.title = kExportErrorTitle,
                  .text = "The sprite has no frame " + std::to_string(number) + ".",
-                 .detail = "It has " + std::to_string(count) + " frame(s)."};
+                 .detail = "It has " + std::to_string(count) + " frame(s)" + rgba + "."};
   }
   StagedFiles files;
   if (Status staged = StageStill(files, sprite, number, format, path); !staged) return staged;
@@ -73,7 +89,9 @@ Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std
     return files.Commit();
   }
   const std::string extension = ExportExtension(format);
-  for (std::size_t i = 0; i < sprite.Frames.size(); ++i) {
+  // The 32-bit colour frames follow the indexed ones in the formats that can hold them.
+  const std::size_t count = sprite.Frames.size() + (format == ExportFormat::Png ? sprite.RgbaFrames.size() : 0);
+  for (std::size_t i = 0; i < count; ++i) {
     const int number = static_cast<int>(i) + 1;
     if (beforeEachFrame) beforeEachFrame();
     Status staged = StageStill(files, sprite, number, format, NumberedFileName(path, number, extension));

@@ -24,14 +24,16 @@ bool IsAnimated(ExportFormat format);
 // The file extension of the format, with its dot: ".bmp", ".gif" or ".png".
 std::string ExportExtension(ExportFormat format);
 
-// Writes frame `number` (1-based) to `path` in a still format.
+// Writes frame `number` (1-based) to `path` in a still format. The 32-bit colour
+// frames are numbered after the indexed ones; only PNG holds them (with their alpha).
 Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format,
                    const std::filesystem::path& path);
 
-// A still format writes every frame to its numbered file (NumberedFileName of `path`);
-// an animated one writes one looping GIF at `path`. `beforeEachFrame` runs before
-// each frame is coded (the main window lets its events run there). All or nothing: on a failure no file the user had is changed
-// and none is left behind.
+// A still format writes every frame to its numbered file (NumberedFileName of `path`),
+// PNG the 32-bit colour frames too, numbered on; an animated one writes one looping
+// GIF of the indexed frames at `path`. `beforeEachFrame` runs before each frame is
+// coded (the main window lets its events run there). All or nothing: on a failure no
+// file the user had is changed and none is left behind.
 Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std::filesystem::path& path,
                        const std::function<void()>& beforeEachFrame = {});
 

@@ -40,6 +40,7 @@ void ClearDocument(SprDocument& document) {
   document.Header.Palette.clear();
   document.Header.Reserved = {};
   document.Header.TrailingData.clear();
+  document.RgbaFrames.clear();
 }
 
 }  // namespace tessaloom::Tool_Spr
