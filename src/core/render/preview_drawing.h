@@ -41,6 +41,7 @@ struct ClipPlacement {
   int OriginY = 0;
   int Scale = 1;
   bool Transparent = true;  // index 0 of indexed frames draws nothing
+  int HighlightIndex = -1;  // as ViewSettings::HighlightIndex; -1 for none
 };
 
 // Draws the layers of `clip` over the canvas as it is, in order, the game's way: the

@@ -1,0 +1,208 @@
+#include "core/render/layer_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+#include <vector>
+
+namespace tessaloom::Preview {
+namespace {
+
+constexpr std::ptrdiff_t kOutside = -1;
+
+struct Turn {
+  double Cos = 1;
+  double Sin = 0;
+  bool Quarter = true;   // a multiple of 90 degrees, whose sine and cosine are exact
+  bool Swapped = false;  // a quarter turn that maps canvas rows to image columns
+};
+
+Turn TurnOf(int degrees) {
+  switch ((degrees % 360 + 360) % 360) {
+    case 0: return {1, 0, true, false};
+    case 90: return {0, 1, true, true};
+    case 180: return {-1, 0, true, false};
+    case 270: return {0, -1, true, true};
+    default: break;
+  }
+  const double radians = (degrees % 360) * std::numbers::pi / 180;
+  return {std::cos(radians), std::sin(radians), false, false};
+}
+
+// The canvas pixels a layer may cover: columns Left to Right - 1, rows Top to Bottom - 1.
+struct Box {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+};
+
+int ClampedToCanvas(double coordinate, int size) {
+  return static_cast<int>(std::clamp(coordinate, 0.0, static_cast<double>(size)));
+}
+
+// The index of an image coordinate along an axis of `size` pixels, kOutside off it.
+std::ptrdiff_t IndexIn(double coordinate, int size) {
+  return coordinate >= 0 && coordinate < size ? static_cast<std::ptrdiff_t>(coordinate) : kOutside;
+}
+
+// The rule's map from canvas points to image coordinates, which count from the
+// image's top-left corner, so their floors are the image pixel.
+class Mapping {
+ public:
+  Mapping(const LayerTransform& where, int width, int height)
+      : m_where(where), m_turn(TurnOf(where.Rotation)), m_width(width), m_height(height) {}
+
+  struct Point {
+    double X;
+    double Y;
+  };
+
+  // (dx, dy) is the canvas point's offset from the image's centre.
+  Point Map(double dx, double dy) const {
+    double u = (m_turn.Cos * dx + m_turn.Sin * dy) / m_where.Zoom;
+    double v = (m_turn.Cos * dy - m_turn.Sin * dx) / m_where.Zoom;
+    u /= m_where.ScaleX;
+    v /= m_where.ScaleY;
+    if (m_where.Mirrored) u = -u;
+    return {u + m_width / 2.0, v + m_height / 2.0};
+  }
+  double OffsetX(int x) const { return x + 0.5 - m_where.CenterX; }
+  double OffsetY(int y) const { return y + 0.5 - m_where.CenterY; }
+  const Turn& TurnMade() const { return m_turn; }
+
+  // The image's turned rectangle, a pixel wider each side than the pixel centres it holds.
+  Box CanvasBox(const Image& canvas) const {
+    const double width = std::abs(m_where.ScaleX) * m_width / 2, height = std::abs(m_where.ScaleY) * m_height / 2;
+    const double reachX = m_where.Zoom * (std::abs(m_turn.Cos) * width + std::abs(m_turn.Sin) * height);
+    const double reachY = m_where.Zoom * (std::abs(m_turn.Sin) * width + std::abs(m_turn.Cos) * height);
+    return {ClampedToCanvas(std::floor(m_where.CenterX - reachX) - 1, canvas.Width),
+            ClampedToCanvas(std::floor(m_where.CenterY - reachY) - 1, canvas.Height),
+            ClampedToCanvas(std::ceil(m_where.CenterX + reachX) + 1, canvas.Width),
+            ClampedToCanvas(std::ceil(m_where.CenterY + reachY) + 1, canvas.Height)};
+  }
+
+ private:
+  LayerTransform m_where;
+  Turn m_turn;
+  int m_width;
+  int m_height;
+};
+
+Argb OverOpaque(Argb canvas, Argb pixel, Argb alpha) {
+  Argb out = 0xFF000000u;
+  for (const int shift : {16, 8, 0}) {
+    const Argb source = (pixel >> shift) & 0xFFu, below = (canvas >> shift) & 0xFFu;
+    out |= ((source * alpha + below * (255 - alpha) + 127) / 255) << shift;
+  }
+  return out;
+}
+
+// "Source over" with straight alpha: the colours weighted by what each contributes,
+// in units of 1/255 of a unit of alpha.
+Argb OverTransparent(Argb canvas, Argb pixel, Argb alpha) {
+  const Argb sourceWeight = alpha * 255, belowWeight = (canvas >> 24) * (255 - alpha);
+  const Argb total = sourceWeight + belowWeight;
+  Argb out = ((total + 127) / 255) << 24;
+  for (const int shift : {16, 8, 0}) {
+    const Argb source = (pixel >> shift) & 0xFFu, below = (canvas >> shift) & 0xFFu;
+    out |= ((source * sourceWeight + below * belowWeight + total / 2) / total) << shift;
+  }
+  return out;
+}
+
+void BlendOver(Argb& canvas, Argb pixel) {
+  const Argb alpha = pixel >> 24;
+  if (alpha == 255) {
+    canvas = pixel;
+  } else if (alpha != 0) {
+    canvas = (canvas >> 24) == 255 ? OverOpaque(canvas, pixel, alpha) : OverTransparent(canvas, pixel, alpha);
+  }
+}
+
+Argb* CanvasRow(Image& canvas, int y) { return canvas.Pixels.data() + static_cast<std::size_t>(y) * canvas.Width; }
+
+// A quarter turn is separable: a canvas column decides one image coordinate and a
+// canvas row the other, so each is mapped once into part of a pixel's offset.
+template <class Pixels>
+void DrawQuarterTurned(Image& canvas, const Pixels& image, const Mapping& map, const Box& box) {
+  const bool swapped = map.TurnMade().Swapped;
+  std::vector<std::ptrdiff_t> byColumn(static_cast<std::size_t>(box.Right - box.Left));
+  for (int x = box.Left; x < box.Right; ++x) {
+    const Mapping::Point point = map.Map(map.OffsetX(x), 0);
+    const std::ptrdiff_t index = swapped ? IndexIn(point.Y, image.Height()) : IndexIn(point.X, image.Width());
+    byColumn[static_cast<std::size_t>(x - box.Left)] =
+        swapped && index != kOutside ? image.RowStart(static_cast<int>(index)) : index;
+  }
+  for (int y = box.Top; y < box.Bottom; ++y) {
+    const Mapping::Point point = map.Map(0, map.OffsetY(y));
+    std::ptrdiff_t rowPart = swapped ? IndexIn(point.X, image.Width()) : IndexIn(point.Y, image.Height());
+    if (rowPart == kOutside) continue;
+    if (!swapped) rowPart = image.RowStart(static_cast<int>(rowPart));
+    Argb* row = CanvasRow(canvas, y);
+    for (int x = box.Left; x < box.Right; ++x) {
+      const std::ptrdiff_t columnPart = byColumn[static_cast<std::size_t>(x - box.Left)];
+      if (columnPart != kOutside) BlendOver(row[x], image.At(rowPart + columnPart));
+    }
+  }
+}
+
+// Narrows [first, last] (steps along a row) to where start + k * step may lie in
+// [0, limit), keeping a step of margin each side for the rounding of the stepping.
+void NarrowSteps(double start, double step, double limit, double& first, double& last) {
+  if (step == 0) {
+    if (!(start >= 0 && start < limit)) last = first - 1;
+    return;
+  }
+  const double a = -start / step, b = (limit - start) / step;
+  first = std::max(first, std::min(a, b) - 1);
+  last = std::min(last, std::max(a, b) + 1);
+}
+
+// Any other angle: the image coordinates step by a constant along a canvas row, and
+// only the part of the row that can reach the image is visited.
+template <class Pixels>
+void DrawTurned(Image& canvas, const Pixels& image, const Mapping& map, const Box& box) {
+  const Mapping::Point origin = map.Map(0, 0), next = map.Map(1, 0);
+  const double stepX = next.X - origin.X, stepY = next.Y - origin.Y;
+  const int width = image.Width(), height = image.Height();
+  for (int y = box.Top; y < box.Bottom; ++y) {
+    const Mapping::Point start = map.Map(map.OffsetX(box.Left), map.OffsetY(y));
+    double first = 0, last = box.Right - box.Left - 1;
+    NarrowSteps(start.X, stepX, width, first, last);
+    NarrowSteps(start.Y, stepY, height, first, last);
+    if (first > last) continue;
+    const int from = box.Left + static_cast<int>(std::ceil(first)), to = box.Left + static_cast<int>(std::floor(last));
+    Mapping::Point at = map.Map(map.OffsetX(from), map.OffsetY(y));
+    Argb* row = CanvasRow(canvas, y);
+    for (int x = from; x <= to; ++x, at.X += stepX, at.Y += stepY) {
+      if (at.X >= 0 && at.X < width && at.Y >= 0 && at.Y < height) {
+        BlendOver(row[x], image.At(image.RowStart(static_cast<int>(at.Y)) + static_cast<std::ptrdiff_t>(at.X)));
+      }
+    }
+  }
+}
+
+bool IsDrawnScale(double scale) { return std::isfinite(scale) && scale != 0; }
+
+template <class Pixels>
+void Draw(Image& canvas, const Pixels& image, const LayerTransform& where) {
+  if (image.IsEmpty() || where.Zoom < 1 || !IsDrawnScale(where.ScaleX) || !IsDrawnScale(where.ScaleY)) return;
+  const Mapping map(where, image.Width(), image.Height());
+  const Box box = map.CanvasBox(canvas);
+  if (box.Left >= box.Right || box.Top >= box.Bottom) return;
+  if (map.TurnMade().Quarter) {
+    DrawQuarterTurned(canvas, image, map, box);
+  } else {
+    DrawTurned(canvas, image, map, box);
+  }
+}
+
+}  // namespace
+
+void DrawLayer(Image& canvas, const IndexedPixels& image, const LayerTransform& where) { Draw(canvas, image, where); }
+
+void DrawLayer(Image& canvas, const RgbaPixels& image, const LayerTransform& where) { Draw(canvas, image, where); }
+
+}  // namespace tessaloom::Preview
