@@ -91,12 +91,11 @@ class Mapping {
 };
 
 Argb OverOpaque(Argb canvas, Argb pixel, Argb alpha) {
-  Argb out = 0xFF000000u;
-  for (const int shift : {16, 8, 0}) {
+  const auto channel = [&](int shift) {
     const Argb source = (pixel >> shift) & 0xFFu, below = (canvas >> shift) & 0xFFu;
-    out |= ((source * alpha + below * (255 - alpha) + 127) / 255) << shift;
-  }
-  return out;
+    return ((source * alpha + below * (255 - alpha) + 127) / 255) << shift;
+  };
+  return 0xFF000000u | channel(16) | channel(8) | channel(0);
 }
 
 // "Source over" with straight alpha: the colours weighted by what each contributes,
@@ -104,15 +103,14 @@ Argb OverOpaque(Argb canvas, Argb pixel, Argb alpha) {
 Argb OverTransparent(Argb canvas, Argb pixel, Argb alpha) {
   const Argb sourceWeight = alpha * 255, belowWeight = (canvas >> 24) * (255 - alpha);
   const Argb total = sourceWeight + belowWeight;
-  Argb out = ((total + 127) / 255) << 24;
-  for (const int shift : {16, 8, 0}) {
+  const auto channel = [&](int shift) {
     const Argb source = (pixel >> shift) & 0xFFu, below = (canvas >> shift) & 0xFFu;
-    out |= ((source * sourceWeight + below * belowWeight + total / 2) / total) << shift;
-  }
-  return out;
+    return ((source * sourceWeight + below * belowWeight + total / 2) / total) << shift;
+  };
+  return ((total + 127) / 255) << 24 | channel(16) | channel(8) | channel(0);
 }
 
-void BlendOver(Argb& canvas, Argb pixel) {
+inline void BlendOver(Argb& canvas, Argb pixel) {
   const Argb alpha = pixel >> 24;
   if (alpha == 255) {
     canvas = pixel;
@@ -124,27 +122,31 @@ void BlendOver(Argb& canvas, Argb pixel) {
 Argb* CanvasRow(Image& canvas, int y) { return canvas.Pixels.data() + static_cast<std::size_t>(y) * canvas.Width; }
 
 // A quarter turn is separable: a canvas column decides one image coordinate and a
-// canvas row the other, so each is mapped once into part of a pixel's offset.
-template <class Pixels>
-void DrawQuarterTurned(Image& canvas, const Pixels& image, const Mapping& map, const Box& box) {
+// canvas row the other, so each is mapped once into part of a pixel's offset. Canvas
+// rows that show the same image line (all the rows of a zoomed pixel) share its
+// colours, looked up once.
+void DrawQuarterTurned(Image& canvas, const Image& image, const Mapping& map, const Box& box) {
   const bool swapped = map.TurnMade().Swapped;
-  std::vector<std::ptrdiff_t> byColumn(static_cast<std::size_t>(box.Right - box.Left));
-  for (int x = box.Left; x < box.Right; ++x) {
-    const Mapping::Point point = map.Map(map.OffsetX(x), 0);
-    const std::ptrdiff_t index = swapped ? IndexIn(point.Y, image.Height()) : IndexIn(point.X, image.Width());
-    byColumn[static_cast<std::size_t>(x - box.Left)] =
-        swapped && index != kOutside ? image.RowStart(static_cast<int>(index)) : index;
+  const auto span = static_cast<std::size_t>(box.Right - box.Left);
+  std::vector<std::ptrdiff_t> byColumn(span);
+  for (std::size_t i = 0; i < span; ++i) {
+    const Mapping::Point point = map.Map(map.OffsetX(box.Left + static_cast<int>(i)), 0);
+    const std::ptrdiff_t index = swapped ? IndexIn(point.Y, image.Height) : IndexIn(point.X, image.Width);
+    byColumn[i] = swapped && index != kOutside ? index * image.Width : index;
   }
+  std::vector<Argb> line(span);
+  std::ptrdiff_t lineMade = kOutside;
   for (int y = box.Top; y < box.Bottom; ++y) {
     const Mapping::Point point = map.Map(0, map.OffsetY(y));
-    std::ptrdiff_t rowPart = swapped ? IndexIn(point.X, image.Width()) : IndexIn(point.Y, image.Height());
+    std::ptrdiff_t rowPart = swapped ? IndexIn(point.X, image.Width) : IndexIn(point.Y, image.Height);
     if (rowPart == kOutside) continue;
-    if (!swapped) rowPart = image.RowStart(static_cast<int>(rowPart));
-    Argb* row = CanvasRow(canvas, y);
-    for (int x = box.Left; x < box.Right; ++x) {
-      const std::ptrdiff_t columnPart = byColumn[static_cast<std::size_t>(x - box.Left)];
-      if (columnPart != kOutside) BlendOver(row[x], image.At(rowPart + columnPart));
+    if (!swapped) rowPart *= image.Width;
+    if (rowPart != lineMade) {
+      for (std::size_t i = 0; i < span; ++i) line[i] = byColumn[i] == kOutside ? 0 : image.Pixels[static_cast<std::size_t>(rowPart + byColumn[i])];
+      lineMade = rowPart;
     }
+    Argb* row = CanvasRow(canvas, y) + box.Left;
+    for (std::size_t i = 0; i < span; ++i) BlendOver(row[i], line[i]);
   }
 }
 
@@ -162,11 +164,10 @@ void NarrowSteps(double start, double step, double limit, double& first, double&
 
 // Any other angle: the image coordinates step by a constant along a canvas row, and
 // only the part of the row that can reach the image is visited.
-template <class Pixels>
-void DrawTurned(Image& canvas, const Pixels& image, const Mapping& map, const Box& box) {
+void DrawTurned(Image& canvas, const Image& image, const Mapping& map, const Box& box) {
   const Mapping::Point origin = map.Map(0, 0), next = map.Map(1, 0);
   const double stepX = next.X - origin.X, stepY = next.Y - origin.Y;
-  const int width = image.Width(), height = image.Height();
+  const int width = image.Width, height = image.Height;
   for (int y = box.Top; y < box.Bottom; ++y) {
     const Mapping::Point start = map.Map(map.OffsetX(box.Left), map.OffsetY(y));
     double first = 0, last = box.Right - box.Left - 1;
@@ -178,7 +179,7 @@ void DrawTurned(Image& canvas, const Pixels& image, const Mapping& map, const Bo
     Argb* row = CanvasRow(canvas, y);
     for (int x = from; x <= to; ++x, at.X += stepX, at.Y += stepY) {
       if (at.X >= 0 && at.X < width && at.Y >= 0 && at.Y < height) {
-        BlendOver(row[x], image.At(image.RowStart(static_cast<int>(at.Y)) + static_cast<std::ptrdiff_t>(at.X)));
+        BlendOver(row[x], image.At(static_cast<int>(at.X), static_cast<int>(at.Y)));
       }
     }
   }
@@ -186,10 +187,11 @@ void DrawTurned(Image& canvas, const Pixels& image, const Mapping& map, const Bo
 
 bool IsDrawnScale(double scale) { return std::isfinite(scale) && scale != 0; }
 
-template <class Pixels>
-void Draw(Image& canvas, const Pixels& image, const LayerTransform& where) {
-  if (image.IsEmpty() || where.Zoom < 1 || !IsDrawnScale(where.ScaleX) || !IsDrawnScale(where.ScaleY)) return;
-  const Mapping map(where, image.Width(), image.Height());
+}  // namespace
+
+void DrawLayer(Image& canvas, const Image& image, const LayerTransform& where) {
+  if (image.Pixels.empty() || where.Zoom < 1 || !IsDrawnScale(where.ScaleX) || !IsDrawnScale(where.ScaleY)) return;
+  const Mapping map(where, image.Width, image.Height);
   const Box box = map.CanvasBox(canvas);
   if (box.Left >= box.Right || box.Top >= box.Bottom) return;
   if (map.TurnMade().Quarter) {
@@ -198,11 +200,5 @@ void Draw(Image& canvas, const Pixels& image, const LayerTransform& where) {
     DrawTurned(canvas, image, map, box);
   }
 }
-
-}  // namespace
-
-void DrawLayer(Image& canvas, const IndexedPixels& image, const LayerTransform& where) { Draw(canvas, image, where); }
-
-void DrawLayer(Image& canvas, const RgbaPixels& image, const LayerTransform& where) { Draw(canvas, image, where); }
 
 }  // namespace tessaloom::Preview

@@ -3,7 +3,6 @@
 // mirrored and turned, blended over the canvas with its alpha.
 
 #include "core/common/image.h"
-#include "core/render/layer_pixels.h"
 
 namespace tessaloom::Preview {
 
@@ -18,7 +17,7 @@ struct LayerTransform {
 };
 
 // Canvas pixel (x, y), centre p = (x + 0.5, y + 0.5), takes image pixel
-// (floor(u + W/2), floor(v + H/2)), row 0 the top, where (u', v) = R(-Rotation) *
+// (floor(u + W/2), floor(v + H/2)) where (u', v) = R(-Rotation) *
 // (p - C) / Zoom, u' and v then divided by ScaleX and ScaleY, and u = -u' when
 // mirrored. Pixels mapped outside the image take nothing, and so does every pixel when
 // a scale is 0 or not finite. A pixel taken is blended over the canvas with its
@@ -30,7 +29,7 @@ struct LayerTransform {
 // width the image's edges fall exactly on pixel centres. Other angles step the image
 // coordinates along each row, so a pixel centre within rounding distance of an
 // image pixel's edge may take either side.
-void DrawLayer(Image& canvas, const IndexedPixels& image, const LayerTransform& where);
-void DrawLayer(Image& canvas, const RgbaPixels& image, const LayerTransform& where);
+// `image` holds straight alpha (see LayerImage); an empty one draws nothing.
+void DrawLayer(Image& canvas, const Image& image, const LayerTransform& where);
 
 }  // namespace tessaloom::Preview

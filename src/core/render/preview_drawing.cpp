@@ -6,6 +6,7 @@
 
 #include "core/render/canvas_drawing.h"
 #include "core/render/layer_drawing.h"
+#include "core/render/layer_image.h"
 #include "core/render/painter.h"
 
 namespace tessaloom::Preview {
@@ -77,9 +78,9 @@ void DrawFrame(Image& canvas, const SprDocument& sprite, int frameNumber, const 
                              .Zoom = scale};
   const int index = frameNumber - 1;
   if (const SprFrame* frame = FrameAt(sprite.Frames, index)) {
-    DrawLayer(canvas, IndexedPixels(*frame, PreviewColors(sprite, view.Transparent, view.HighlightIndex), {}), where);
+    DrawLayer(canvas, LayerImage(*frame, PreviewColors(sprite, view.Transparent, view.HighlightIndex), {}), where);
   } else if (const SprRgbaFrame* rgba = FrameAt(sprite.RgbaFrames, index - static_cast<int>(sprite.Frames.size()))) {
-    DrawLayer(canvas, RgbaPixels(*rgba, {}), where);
+    DrawLayer(canvas, LayerImage(*rgba, {}), where);
   }
 }
 
@@ -92,10 +93,10 @@ void ComposeClip(Image& canvas, const SprDocument& sprite, const ActClip& clip, 
     const Tint tint = transformed ? Tint{layer.Red, layer.Green, layer.Blue, layer.Alpha} : Tint{};
     if (layer.SpriteType == kRgbaSpriteType) {
       if (const SprRgbaFrame* frame = FrameAt(sprite.RgbaFrames, layer.SpriteIndex)) {
-        DrawLayer(canvas, RgbaPixels(*frame, tint), where);
+        DrawLayer(canvas, LayerImage(*frame, tint), where);
       }
     } else if (const SprFrame* frame = FrameAt(sprite.Frames, layer.SpriteIndex)) {
-      DrawLayer(canvas, IndexedPixels(*frame, colors, tint), where);
+      DrawLayer(canvas, LayerImage(*frame, colors, tint), where);
     }
   }
 }
