@@ -80,7 +80,7 @@ void ReferenceLayer(Image& canvas, std::vector<bool>& unsure, const SprDocument&
   const double cos = quarter ? std::round(std::cos(radians)) : std::cos(radians);
   const double sin = quarter ? std::round(std::sin(radians)) : std::sin(radians);
   const double centerX = at.OriginX + at.Scale * layer.PosX, centerY = at.OriginY + at.Scale * layer.PosY;
-  const auto nearEdge = [&](double coordinate) { return !quarter && std::abs(coordinate - std::round(coordinate)) < 1e-9; };
+  const auto nearEdge = [&](double coordinate) { return !quarter && std::abs(coordinate - std::round(coordinate)) < 1e-6; };
   for (int y = 0; y < canvas.Height; ++y) {
     for (int x = 0; x < canvas.Width; ++x) {
       const double dx = x + 0.5 - centerX, dy = y + 0.5 - centerY;

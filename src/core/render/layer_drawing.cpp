@@ -6,6 +6,8 @@
 #include <numbers>
 #include <vector>
 
+#include "core/render/pixel_blend.h"
+
 namespace tessaloom::Preview {
 namespace {
 
@@ -90,35 +92,6 @@ class Mapping {
   int m_height;
 };
 
-Argb OverOpaque(Argb canvas, Argb pixel, Argb alpha) {
-  const auto channel = [&](int shift) {
-    const Argb source = (pixel >> shift) & 0xFFu, below = (canvas >> shift) & 0xFFu;
-    return ((source * alpha + below * (255 - alpha) + 127) / 255) << shift;
-  };
-  return 0xFF000000u | channel(16) | channel(8) | channel(0);
-}
-
-// "Source over" with straight alpha: the colours weighted by what each contributes,
-// in units of 1/255 of a unit of alpha.
-Argb OverTransparent(Argb canvas, Argb pixel, Argb alpha) {
-  const Argb sourceWeight = alpha * 255, belowWeight = (canvas >> 24) * (255 - alpha);
-  const Argb total = sourceWeight + belowWeight;
-  const auto channel = [&](int shift) {
-    const Argb source = (pixel >> shift) & 0xFFu, below = (canvas >> shift) & 0xFFu;
-    return ((source * sourceWeight + below * belowWeight + total / 2) / total) << shift;
-  };
-  return ((total + 127) / 255) << 24 | channel(16) | channel(8) | channel(0);
-}
-
-inline void BlendOver(Argb& canvas, Argb pixel) {
-  const Argb alpha = pixel >> 24;
-  if (alpha == 255) {
-    canvas = pixel;
-  } else if (alpha != 0) {
-    canvas = (canvas >> 24) == 255 ? OverOpaque(canvas, pixel, alpha) : OverTransparent(canvas, pixel, alpha);
-  }
-}
-
 Argb* CanvasRow(Image& canvas, int y) { return canvas.Pixels.data() + static_cast<std::size_t>(y) * canvas.Width; }
 
 // A quarter turn is separable: a canvas column decides one image coordinate and a
@@ -134,7 +107,7 @@ void DrawQuarterTurned(Image& canvas, const Image& image, const Mapping& map, co
     const std::ptrdiff_t index = swapped ? IndexIn(point.Y, image.Height) : IndexIn(point.X, image.Width);
     byColumn[i] = swapped && index != kOutside ? index * image.Width : index;
   }
-  std::vector<Argb> line(span);
+  BlendLine line(span);
   std::ptrdiff_t lineMade = kOutside;
   for (int y = box.Top; y < box.Bottom; ++y) {
     const Mapping::Point point = map.Map(0, map.OffsetY(y));
@@ -142,11 +115,13 @@ void DrawQuarterTurned(Image& canvas, const Image& image, const Mapping& map, co
     if (rowPart == kOutside) continue;
     if (!swapped) rowPart *= image.Width;
     if (rowPart != lineMade) {
-      for (std::size_t i = 0; i < span; ++i) line[i] = byColumn[i] == kOutside ? 0 : image.Pixels[static_cast<std::size_t>(rowPart + byColumn[i])];
+      std::ranges::transform(byColumn, line.Pixels().begin(), [&](std::ptrdiff_t columnPart) {
+        return columnPart == kOutside ? 0 : image.Pixels[static_cast<std::size_t>(rowPart + columnPart)];
+      });
+      line.FindRuns();
       lineMade = rowPart;
     }
-    Argb* row = CanvasRow(canvas, y) + box.Left;
-    for (std::size_t i = 0; i < span; ++i) BlendOver(row[i], line[i]);
+    line.LayOver(CanvasRow(canvas, y) + box.Left);
   }
 }
 
@@ -162,25 +137,37 @@ void NarrowSteps(double start, double step, double limit, double& first, double&
   last = std::min(last, std::max(a, b) + 1);
 }
 
+// Image coordinates in 32.32 fixed point while stepping along a row: exact integer
+// additions, and one unsigned compare rejects a coordinate off the image, negative
+// ones included.
+constexpr double kFixedOne = 4294967296.0;
+// Narrowed rows hold coordinates within a step of the image, so steps below this bound
+// keep them far inside 64 bits. A larger step means an image under a billionth of a
+// pixel across, which reaches no pixel centre but by rounding.
+constexpr double kLargestStep = 1 << 30;
+
+std::int64_t Fixed(double coordinate) { return std::llround(coordinate * kFixedOne); }
+
 // Any other angle: the image coordinates step by a constant along a canvas row, and
 // only the part of the row that can reach the image is visited.
 void DrawTurned(Image& canvas, const Image& image, const Mapping& map, const Box& box) {
   const Mapping::Point origin = map.Map(0, 0), next = map.Map(1, 0);
   const double stepX = next.X - origin.X, stepY = next.Y - origin.Y;
-  const int width = image.Width, height = image.Height;
+  if (!(std::abs(stepX) < kLargestStep && std::abs(stepY) < kLargestStep)) return;
+  const std::int64_t fixedStepX = Fixed(stepX), fixedStepY = Fixed(stepY);
+  const auto width = static_cast<std::uint64_t>(image.Width), height = static_cast<std::uint64_t>(image.Height);
   for (int y = box.Top; y < box.Bottom; ++y) {
     const Mapping::Point start = map.Map(map.OffsetX(box.Left), map.OffsetY(y));
     double first = 0, last = box.Right - box.Left - 1;
-    NarrowSteps(start.X, stepX, width, first, last);
-    NarrowSteps(start.Y, stepY, height, first, last);
+    NarrowSteps(start.X, stepX, image.Width, first, last);
+    NarrowSteps(start.Y, stepY, image.Height, first, last);
     if (first > last) continue;
     const int from = box.Left + static_cast<int>(std::ceil(first)), to = box.Left + static_cast<int>(std::floor(last));
-    Mapping::Point at = map.Map(map.OffsetX(from), map.OffsetY(y));
+    const Mapping::Point at = map.Map(map.OffsetX(from), map.OffsetY(y));
+    auto u = static_cast<std::uint64_t>(Fixed(at.X)), v = static_cast<std::uint64_t>(Fixed(at.Y));
     Argb* row = CanvasRow(canvas, y);
-    for (int x = from; x <= to; ++x, at.X += stepX, at.Y += stepY) {
-      if (at.X >= 0 && at.X < width && at.Y >= 0 && at.Y < height) {
-        BlendOver(row[x], image.At(static_cast<int>(at.X), static_cast<int>(at.Y)));
-      }
+    for (int x = from; x <= to; ++x, u += fixedStepX, v += fixedStepY) {
+      if ((u >> 32) < width && (v >> 32) < height) BlendOver(row[x], image.Pixels[(v >> 32) * width + (u >> 32)]);
     }
   }
 }

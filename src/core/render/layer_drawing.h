@@ -16,20 +16,17 @@ struct LayerTransform {
   bool Mirrored = false;  // left-right, before the turn
 };
 
-// Canvas pixel (x, y), centre p = (x + 0.5, y + 0.5), takes image pixel
-// (floor(u + W/2), floor(v + H/2)) where (u', v) = R(-Rotation) *
-// (p - C) / Zoom, u' and v then divided by ScaleX and ScaleY, and u = -u' when
-// mirrored. Pixels mapped outside the image take nothing, and so does every pixel when
-// a scale is 0 or not finite. A pixel taken is blended over the canvas with its
-// alpha: over an opaque canvas pixel each channel becomes
-// (src * a + dst * (255 - a) + 127) / 255 and the pixel stays opaque; over a
-// transparent one it is "source over" with straight alpha, rounded to nearest.
+// Lays `image` (straight alpha, see LayerImage) over the canvas. Canvas pixel (x, y),
+// centre p = (x + 0.5, y + 0.5), takes image pixel (floor(u + W/2), floor(v + H/2))
+// where (u', v) = R(-Rotation) * (p - C) / Zoom, u' and v then divided by ScaleX and
+// ScaleY, and u = -u' when mirrored; it is laid over the canvas pixel with BlendOver.
+// Pixels mapped outside the image take nothing; an empty image, or a scale of 0 or
+// one not finite, draws nothing.
 //
 // Quarter turns are computed so that the floor is exact, which matters: with an odd
 // width the image's edges fall exactly on pixel centres. Other angles step the image
-// coordinates along each row, so a pixel centre within rounding distance of an
-// image pixel's edge may take either side.
-// `image` holds straight alpha (see LayerImage); an empty one draws nothing.
+// coordinates along each row, so a pixel centre within rounding distance (far below
+// a millionth of a pixel) of an image pixel's edge may take either side.
 void DrawLayer(Image& canvas, const Image& image, const LayerTransform& where);
 
 }  // namespace tessaloom::Preview
