@@ -23,9 +23,7 @@ rc::Gen<SprRgbaFrame> RgbaFrame() {
   return rc::gen::exec([] {
     SprRgbaFrame frame{.Width = *rc::gen::inRange<std::int16_t>(1, 5), .Height = *rc::gen::inRange<std::int16_t>(1, 5)};
     const auto alpha = rc::gen::weightedElement<Argb>({{2, 0}, {2, 255}, {1, 128}, {1, 1}, {1, 254}});
-    for (int i = 0; i < frame.Width * frame.Height; ++i) {
-      frame.Pixels.push_back(*alpha << 24 | (*rc::gen::arbitrary<Argb>() & 0xFFFFFFu));
-    }
+    for (int i = 0; i < frame.Width * frame.Height; ++i) frame.Pixels.push_back(*alpha << 24 | (*rc::gen::arbitrary<Argb>() >> 8));
     return frame;
   });
 }
@@ -68,10 +66,9 @@ Argb Tinted(Argb pixel, const ActLayer& layer) {
 // `unsure`: either side is right.
 void ReferenceLayer(Image& canvas, std::vector<bool>& unsure, const SprDocument& sprite, const ActLayer& layer,
                     bool transformed, const ClipPlacement& at) {
-  const bool rgba = layer.SpriteType == 1;
-  if (layer.SpriteIndex < 0 || layer.SpriteIndex >= static_cast<int>(rgba ? sprite.RgbaFrames.size() : sprite.Frames.size())) return;
-  const int width = rgba ? sprite.RgbaFrames[layer.SpriteIndex].Width : sprite.Frames[layer.SpriteIndex].Width;
-  const int height = rgba ? sprite.RgbaFrames[layer.SpriteIndex].Height : sprite.Frames[layer.SpriteIndex].Height;
+  const int indexed = static_cast<int>(sprite.Frames.size()), first = layer.SpriteType == 1 ? indexed : 0;
+  if (layer.SpriteIndex < 0 || layer.SpriteIndex >= (first == 0 ? indexed : Preview::FrameCount(sprite) - indexed)) return;
+  const auto [width, height] = Preview::SizeOfFrame(sprite, first + layer.SpriteIndex + 1);
   const double scaleX = transformed ? ScaleValue(layer.ScaleX) : 1, scaleY = transformed ? ScaleValue(layer.ScaleY) : 1;
   if (!std::isfinite(scaleX) || !std::isfinite(scaleY) || scaleX == 0 || scaleY == 0) return;
   const int degrees = transformed ? layer.Rotation % 360 : 0;
@@ -159,12 +156,6 @@ RC_GTEST_PROP(PreviewFrame, IsCentredInWholeSquares, (bool transparent)) {
   RC_ASSERT(canvas == expected);
 }
 
-Image ImageOf(int width, std::vector<Argb> pixels) {
-  Image image(width, static_cast<int>(pixels.size()) / width);
-  image.Pixels = std::move(pixels);
-  return image;
-}
-
 TEST(PreviewClip, TurnsClockwiseMirrorsAndTints) {
   SprDocument sprite = SpriteOf({FrameFromRows({{1, 2}, {3, 4}})});
   sprite.Header.Palette = PaletteOf({0, MakeColor(1, 1, 1), MakeColor(2, 2, 2), MakeColor(3, 3, 3), MakeColor(200, 100, 50)});
@@ -176,10 +167,10 @@ TEST(PreviewClip, TurnsClockwiseMirrorsAndTints) {
     return canvas;
   };
   // The top row runs down the right edge.
-  EXPECT_EQ(draw({.Red = 255, .Green = 255, .Blue = 255, .Alpha = 255, .Rotation = 90}),
-            ImageOf(4, {o, o, o, o, o, c, a, o, o, d, b, o, o, o, o, o}));
-  EXPECT_EQ(draw({.Direction = 1, .Red = 255, .Green = 255, .Blue = 255, .Alpha = 255}),
-            ImageOf(4, {o, o, o, o, o, b, a, o, o, d, c, o, o, o, o, o}));
+  EXPECT_EQ(draw({.Red = 255, .Green = 255, .Blue = 255, .Alpha = 255, .Rotation = 90}).Pixels,
+            (std::vector{o, o, o, o, o, c, a, o, o, d, b, o, o, o, o, o}));
+  EXPECT_EQ(draw({.Direction = 1, .Red = 255, .Green = 255, .Blue = 255, .Alpha = 255}).Pixels,
+            (std::vector{o, o, o, o, o, b, a, o, o, d, c, o, o, o, o, o}));
   // (200, 100, 50) tinted by (128, 255, 0) is (100, 100, 0); at alpha 128 over black it
   // is 100 * 128 / 255 = 50.2, rounded to 50.
   EXPECT_EQ(draw({.Red = 128, .Green = 255, .Blue = 0, .Alpha = 128}).At(2, 2), 0xFF323200u);
