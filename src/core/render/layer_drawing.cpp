@@ -141,10 +141,10 @@ void NarrowSteps(double start, double step, double limit, double& first, double&
 // additions, and one unsigned compare rejects a coordinate off the image, negative
 // ones included.
 constexpr double kFixedOne = 4294967296.0;
-// Narrowed rows hold coordinates within a step of the image, so steps below this bound
-// keep them far inside 64 bits. A larger step means an image under a billionth of a
-// pixel across, which reaches no pixel centre but by rounding.
-constexpr double kLargestStep = 1 << 30;
+// Narrowed rows hold coordinates within two steps of the image, so steps below this
+// bound keep them inside the 31 integer bits. A larger step means an image under a
+// hundred-millionth of a pixel across, which reaches no pixel centre but by rounding.
+constexpr double kLargestStep = 1 << 28;
 
 std::int64_t Fixed(double coordinate) { return std::llround(coordinate * kFixedOne); }
 
