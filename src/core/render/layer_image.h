@@ -23,12 +23,14 @@ struct Tint {
 // The tinted colour of a pixel 0xAARRGGBB.
 Argb Tinted(Argb pixel, const Tint& tint);
 
-// An indexed frame through a colour table in which a left-out index has alpha 0. As
-// in the old drawing, a position past the end of Pixels reads its last byte, and a
-// frame without pixels gives an empty image.
-Image LayerImage(const SprFrame& frame, const Painter::ColorTable& colors, const Tint& tint);
+// The layer image of an indexed frame, into `image`, whose memory is reused: the
+// frame seen through a colour table in which a left-out index has alpha 0. As in the
+// old drawing, a position past the end of Pixels reads its last byte; a frame without
+// pixels gives an empty image.
+void FillLayerImage(Image& image, const SprFrame& frame, const Painter::ColorTable& colors, const Tint& tint);
 
-// A 32-bit frame; positions past the end of malformed pixel data read the last pixel.
-Image LayerImage(const SprRgbaFrame& frame, const Tint& tint);
+// The same for a 32-bit frame; positions past the end of malformed pixel data read the
+// last pixel.
+void FillLayerImage(Image& image, const SprRgbaFrame& frame, const Tint& tint);
 
 }  // namespace tessaloom::Preview

@@ -77,27 +77,32 @@ void DrawFrame(Image& canvas, const SprDocument& sprite, int frameNumber, const 
                              .CenterY = CentredStart(canvas.Height, height) + height / 2.0,
                              .Zoom = scale};
   const int index = frameNumber - 1;
+  Image image;
   if (const SprFrame* frame = FrameAt(sprite.Frames, index)) {
-    DrawLayer(canvas, LayerImage(*frame, PreviewColors(sprite, view.Transparent, view.HighlightIndex), {}), where);
+    FillLayerImage(image, *frame, PreviewColors(sprite, view.Transparent, view.HighlightIndex), {});
   } else if (const SprRgbaFrame* rgba = FrameAt(sprite.RgbaFrames, index - static_cast<int>(sprite.Frames.size()))) {
-    DrawLayer(canvas, LayerImage(*rgba, {}), where);
+    FillLayerImage(image, *rgba, {});
   }
+  DrawLayer(canvas, image, where);
 }
 
 void ComposeClip(Image& canvas, const SprDocument& sprite, const ActClip& clip, std::uint16_t versionWord,
                  const ClipPlacement& placement) {
   const Painter::ColorTable colors = PreviewColors(sprite, placement.Transparent, placement.HighlightIndex);
   const bool transformed = versionWord >= kTransformedLayersVersion;
+  Image image;  // one buffer for every layer
   for (const ActLayer& layer : clip.Layers) {
-    const LayerTransform where = PlaceLayer(layer, placement, transformed);
     const Tint tint = transformed ? Tint{layer.Red, layer.Green, layer.Blue, layer.Alpha} : Tint{};
     if (layer.SpriteType == kRgbaSpriteType) {
-      if (const SprRgbaFrame* frame = FrameAt(sprite.RgbaFrames, layer.SpriteIndex)) {
-        DrawLayer(canvas, LayerImage(*frame, tint), where);
-      }
-    } else if (const SprFrame* frame = FrameAt(sprite.Frames, layer.SpriteIndex)) {
-      DrawLayer(canvas, LayerImage(*frame, colors, tint), where);
+      const SprRgbaFrame* frame = FrameAt(sprite.RgbaFrames, layer.SpriteIndex);
+      if (frame == nullptr) continue;
+      FillLayerImage(image, *frame, tint);
+    } else {
+      const SprFrame* frame = FrameAt(sprite.Frames, layer.SpriteIndex);
+      if (frame == nullptr) continue;
+      FillLayerImage(image, *frame, colors, tint);
     }
+    DrawLayer(canvas, image, PlaceLayer(layer, placement, transformed));
   }
 }
 
