@@ -62,30 +62,23 @@ std::int64_t ClampedCeil(double value) {
   return static_cast<std::int64_t>(std::ceil(std::clamp(value, -kFarAway, kFarAway)));
 }
 
-// How far a turned rectangle reaches along one axis. An infinite side times a zero
-// sine or cosine is not a number; such a layer covers everything.
-double Reach(double scale, double along, double across) {
-  const double reach = scale * (along + across);
-  return std::isnan(reach) ? kFarAway : reach;
-}
-
 // Every canvas pixel the layer can touch: its picture's rectangle scaled and turned
 // about the centre, plus a pixel on each side for rounding. Empty for a layer that
-// draws nothing; an infinite scale gives a box far too big, which is refused.
+// draws nothing; a huge scale gives a box far too big, which is refused.
 Box LayerBox(const SprDocument& sprite, const ActLayer& layer, std::uint16_t versionWord, int scale) {
   const auto picture = LayerPictureSize(sprite, layer);
   if (!picture || picture->Width <= 0 || picture->Height <= 0) return {};
   const bool transformed = versionWord >= 0x0200;
   const double scaleX = transformed ? std::fabs(ScaleValue(layer.ScaleX)) : 1.0;
   const double scaleY = transformed ? std::fabs(ScaleValue(layer.ScaleY)) : 1.0;
-  if (std::isnan(scaleX) || std::isnan(scaleY) || scaleX == 0 || scaleY == 0) return {};
+  if (!std::isfinite(scaleX) || !std::isfinite(scaleY) || scaleX == 0 || scaleY == 0) return {};
   const double turn = transformed ? std::fmod(layer.Rotation, 360) * std::numbers::pi / 180 : 0.0;
   const double cosine = std::fabs(std::cos(turn));
   const double sine = std::fabs(std::sin(turn));
   const double halfWidth = scaleX * picture->Width / 2;
   const double halfHeight = scaleY * picture->Height / 2;
-  const double reachX = Reach(scale, halfWidth * cosine, halfHeight * sine);
-  const double reachY = Reach(scale, halfWidth * sine, halfHeight * cosine);
+  const double reachX = scale * (halfWidth * cosine + halfHeight * sine);
+  const double reachY = scale * (halfWidth * sine + halfHeight * cosine);
   const double centreX = static_cast<double>(scale) * layer.PosX;
   const double centreY = static_cast<double>(scale) * layer.PosY;
   return Box{ClampedFloor(centreX - reachX) - 1, ClampedFloor(centreY - reachY) - 1,
