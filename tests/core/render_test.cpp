@@ -8,6 +8,7 @@
 #include "core/render/canvas_drawing.h"
 #include "core/render/view_settings.h"
 #include "core/render/painter.h"
+#include "core/render/preview_drawing.h"
 
 namespace tessaloom {
 namespace {
@@ -173,15 +174,18 @@ RC_GTEST_PROP(RenderClip, DrawsItsLayersInOrderOverOneClearedCanvas, ()) {
   RC_ASSERT(canvas == expected);
 }
 
+// Both the old drawing and the game's.
 TEST(RenderClip, ClipThatCannotBeDrawnIsAnErrorAndLeavesTheCanvas) {
   const ActData act = ActOf({{ActLayer{}}, {ActLayer{.SpriteIndex = 1}}});
-  for (const auto& [file, action, clip] : {std::tuple<const ActData*, int, int>{nullptr, 0, 0}, {&act, -1, 0}, {&act, 1, 0},
-                                           {&act, 0, -1}, {&act, 0, 2}}) {
-    Image canvas(20, 60, kStale);
-    const Status status = Painter::DrawClip(canvas, kLayers, file, action, clip, ViewOf(3, 20, 60));
-    ASSERT_FALSE(status) << action << "," << clip;
-    EXPECT_EQ(status.error().text, "error draw");
-    EXPECT_EQ(canvas, Image(20, 60, kStale));
+  for (const auto draw : {&Painter::DrawClip, &Preview::DrawClip}) {
+    for (const auto& [file, action, clip] : {std::tuple<const ActData*, int, int>{nullptr, 0, 0}, {&act, -1, 0},
+                                             {&act, 1, 0}, {&act, 0, -1}, {&act, 0, 2}}) {
+      Image canvas(20, 60, kStale);
+      const Status status = draw(canvas, kLayers, file, action, clip, ViewOf(3, 20, 60));
+      ASSERT_FALSE(status) << action << "," << clip;
+      EXPECT_EQ(status.error().text, "error draw");
+      EXPECT_EQ(canvas, Image(20, 60, kStale));
+    }
   }
 }
 

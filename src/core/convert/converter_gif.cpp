@@ -104,6 +104,32 @@ Result<ImageSize> AnimatedScreen(std::span<const SprFrame> frames) {
   return screen;
 }
 
+Error NoPaletteError() {
+  return Error{.title = kExportTitle,
+               .text = "The sprite has no palette: an animated GIF cannot be written without colours"};
+}
+
+struct FrameTiming {
+  std::uint8_t Packed = kRestoreTransparent;  // disposal and transparency flag
+  std::uint16_t Delay = kOneSecond;
+};
+
+std::vector<std::uint8_t> EncodeAnimation(const SprHeader& header, ImageSize screen,
+                                          std::span<const StoredImage> images, FrameTiming timing,
+                                          const std::function<void()>& beforeEachFrame) {
+  ByteWriter out;
+  PutScreen(out, "GIF89a", screen, header);
+  PutLoopForever(out);
+  GifImageCoder coder;
+  for (const StoredImage& image : images) {
+    if (beforeEachFrame) beforeEachFrame();
+    PutGraphicControl(out, timing.Packed, timing.Delay);
+    PutImage(out, coder, image);
+  }
+  out.U8(kTrailer);
+  return out.Take();
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent) {
@@ -124,23 +150,36 @@ std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& fra
 Result<std::vector<std::uint8_t>> EncodeAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
                                                     bool transparent,
                                                     const std::function<void()>& beforeEachFrame) {
-  if (header.Palette.empty()) {
-    return Error{.title = kExportTitle,
-                 .text = "The sprite has no palette: an animated GIF cannot be written without colours"};
-  }
+  if (header.Palette.empty()) return NoPaletteError();
   auto screen = AnimatedScreen(frames);
   if (!screen) return screen.error();
-  ByteWriter out;
-  PutScreen(out, "GIF89a", *screen, header);
-  PutLoopForever(out);
-  GifImageCoder coder;
-  for (const SprFrame& frame : frames) {
-    if (beforeEachFrame) beforeEachFrame();
-    PutGraphicControl(out, transparent ? kRestoreTransparent : kRestoreOpaque, kOneSecond);
-    PutImage(out, coder, AnimatedImage(frame));
+  std::vector<StoredImage> images;
+  images.reserve(frames.size());
+  for (const SprFrame& frame : frames) images.push_back(AnimatedImage(frame));
+  return EncodeAnimation(header, *screen, images,
+                         FrameTiming{.Packed = transparent ? kRestoreTransparent : kRestoreOpaque, .Delay = kOneSecond},
+                         beforeEachFrame);
+}
+
+Result<std::vector<std::uint8_t>> EncodeIndexedAnimation(const SprHeader& header, const IndexedAnimation& animation) {
+  if (header.Palette.empty()) return NoPaletteError();
+  if (animation.Width > static_cast<int>(kMaxGifSide) || animation.Height > static_cast<int>(kMaxGifSide)) {
+    return Error{.title = kExportTitle,
+                 .text = "The animation is too big for a GIF image",
+                 .detail = std::to_string(animation.Width) + " x " + std::to_string(animation.Height) +
+                           " pixels; at most 65535 a side"};
   }
-  out.U8(kTrailer);
-  return out.Take();
+  const ImageSize screen{.Width = std::max(animation.Width, 0), .Height = std::max(animation.Height, 0)};
+  std::vector<StoredImage> images;
+  images.reserve(animation.Frames.size());
+  for (const std::vector<std::uint8_t>& pixels : animation.Frames) {
+    images.push_back(StoredImage{.Pixels = pixels,
+                                 .Stride = static_cast<std::size_t>(screen.Width),
+                                 .Width = screen.Width,
+                                 .Height = screen.Height});
+  }
+  return EncodeAnimation(header, screen, images, FrameTiming{.Packed = kRestoreTransparent, .Delay = animation.Delay},
+                         {});
 }
 
 Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::filesystem::path& path,

@@ -6,8 +6,11 @@
 //           image descriptor 2C 0000 0000 w h 07 | 08 | sub-blocks | 00 | 3B
 // Animated: "GIF89a" | screen descriptor | colour table |
 //           21 FF 0B "NETSCAPE2.0" 03 01 0000 00 (loop forever) |
-//           per frame: 21 F9 04 09|08 6400 00 00 | image descriptor | 08 | sub-blocks | 00 |
+//           per frame: 21 F9 04 09|08 delay 00 00 | image descriptor | 08 | sub-blocks | 00 |
 //           3B
+//           (09: restore to background, index 0 transparent; 08: restore, opaque. The
+//           delay is in hundredths of a second: 100 for sprite frames, the action's
+//           own for an exported action.)
 // Screen descriptor: width, height, F7 (256-entry global table), 00, 00. The colour
 // table is the palette's 256 entries as red, green, blue. Image data: see gif_lzw.h.
 
@@ -32,6 +35,17 @@ std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& fra
 Result<std::vector<std::uint8_t>> EncodeAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
                                                     bool transparent,
                                                     const std::function<void()>& beforeEachFrame = {});
+
+// Pictures of palette indices shown `Delay` hundredths of a second each, looping
+// forever, index 0 transparent: each `Width` x `Height`, rows bottom-up without
+// padding. Refused without a palette or when a side is over 65535.
+struct IndexedAnimation {
+  int Width = 0;
+  int Height = 0;
+  std::uint16_t Delay = 0;
+  std::vector<std::vector<std::uint8_t>> Frames;
+};
+Result<std::vector<std::uint8_t>> EncodeIndexedAnimation(const SprHeader& header, const IndexedAnimation& animation);
 
 Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::filesystem::path& path,
                 bool transparent);
