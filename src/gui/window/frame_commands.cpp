@@ -55,8 +55,8 @@ void FrameCommands::DeleteFrame() {
   const int count = m_session.Document().FrameCount();
   const int number = m_session.Playback().SpriteFrame();
   if (m_session.Playback().SpriteFrameIsColourFrame()) {
-    m_messages.Show(Message{.Text = QStringLiteral("Frame %1 is a 32-bit colour frame; only indexed frames can be "
-                                                   "deleted.").arg(number),
+    const QString text = QStringLiteral("Frame %1 is a 32-bit colour frame; only indexed frames can be deleted.");
+    m_messages.Show(Message{.Text = text.arg(number),
                             .Title = QStringLiteral("Delete frame"),
                             .Icon = MessageIcon::Information});
     return;
