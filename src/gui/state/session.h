@@ -2,8 +2,9 @@
 // Everything the windows show, in parts that change separately: the open sprite,
 // the view, the position and transport, the action file and the recent files. The
 // session joins them where one follows another (a load or a frame edit moves the
-// position) and holds what the commands depend on: the busy state and whether the
-// commands that need a sprite have been enabled yet.
+// position, Preview Mode changes the frame list and the speed of playing) and holds
+// what the commands depend on: the busy state and whether the commands that need a
+// sprite have been enabled yet. Preview Mode is kept in the settings between runs.
 
 #include <QObject>
 #include <type_traits>
@@ -70,6 +71,11 @@ class Session : public QObject {
   void spriteCommandsChanged();
 
  private:
+  void RememberPreviewMode();
+  // Action mode in Preview Mode plays at the current action's own speed.
+  void UpdateTickInterval();
+
+  QSettings& m_settings;
   DocumentState m_document;
   ViewState m_view;
   PlaybackState m_playback;

@@ -1,5 +1,8 @@
 #include "gui/state/status_texts.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tessaloom {
 
 QString SignedText(int value) {
@@ -13,6 +16,12 @@ QString SizeText(int width, int height) {
 QString LoadedPositionText(int current, int total) {
   const int digits = static_cast<int>(QString::number(total).size());
   return QStringLiteral("Frame : %1/%2").arg(current, digits, 10, QLatin1Char('0')).arg(SignedText(total));
+}
+
+QString FpsText(int tickMs) {
+  constexpr int kFieldWidth = 4;
+  const long rate = std::lround(1000.0 / std::max(1, tickMs));
+  return QStringLiteral("FPS:%1").arg(rate, kFieldWidth);
 }
 
 QString ZoomText(int zoomStep) { return QString::number(zoomStep - 2) + QStringLiteral("x"); }

@@ -46,6 +46,11 @@ void ViewState::SetHighlightIndex(int index) {
   emit changed();
 }
 
+void ViewState::SetPreviewMode(bool on) {
+  m_previewMode = on;
+  emit previewModeChanged();
+}
+
 ViewSettings ViewState::Settings(int clientWidth, int clientHeight) const {
   return ViewSettings{.ZoomStep = m_zoomStep,
                       .Transparent = m_transparencyOn,

@@ -1,6 +1,7 @@
 #pragma once
 // How the canvas shows the sprite without changing it: zoom, transparency, the
-// background colour and picture, and the highlighted palette entry.
+// background colour and picture, the highlighted palette entry, and Preview Mode,
+// which draws what the game shows instead.
 
 #include <QObject>
 #include <QString>
@@ -17,8 +18,8 @@ class ViewState : public QObject {
  public:
   explicit ViewState(QObject* parent = nullptr);
 
-  // Zoom: the drawing scale is ZoomStep / 3. A step at a limit leaves the step and
-  // disables the menu item that pointed past it.
+  // Zoom: the drawing scale is ZoomStep / 3, in Preview Mode ZoomStep - 2. A step at
+  // a limit leaves the step and disables the menu item that pointed past it.
   int ZoomStep() const { return m_zoomStep; }
   const QString& ZoomText() const { return m_zoomText; }
   bool ZoomInAllowed() const { return m_zoomInAllowed; }
@@ -34,6 +35,11 @@ class ViewState : public QObject {
   int HighlightIndex() const { return m_highlightIndex; }
   void SetHighlightIndex(int index);
 
+  // Preview Mode: the game's drawing, the 32-bit colour frames listed after the
+  // indexed ones, and action mode playing at each action's own speed.
+  bool PreviewMode() const { return m_previewMode; }
+  void SetPreviewMode(bool on);
+
   // The settings of a draw centred on a client area of the given size.
   ViewSettings Settings(int clientWidth, int clientHeight) const;
 
@@ -41,6 +47,7 @@ class ViewState : public QObject {
   void zoomChanged();
   // Transparency, the background or the highlight changed.
   void changed();
+  void previewModeChanged();
 
  private:
   void SetZoom(int step, bool inAllowed, bool outAllowed);
@@ -53,6 +60,7 @@ class ViewState : public QObject {
   Color m_backgroundColor = kCanvasColor;
   std::optional<Image> m_backgroundPicture;
   int m_highlightIndex = -1;
+  bool m_previewMode = false;
 };
 
 }  // namespace tessaloom

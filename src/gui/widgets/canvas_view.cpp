@@ -10,6 +10,7 @@
 
 #include "core/render/canvas_drawing.h"
 #include "core/render/painter.h"
+#include "core/render/preview_drawing.h"
 #include "gui/state/session.h"
 
 namespace tessaloom {
@@ -52,6 +53,7 @@ void CanvasView::ConnectSession() {
   connect(&document, &DocumentState::paletteEdited, this, &CanvasView::Redraw);
   connect(&document, &DocumentState::toolTipChanged, this, [this] { setToolTip(m_session.Document().ToolTip()); });
   connect(&m_session.View(), &ViewState::changed, this, &CanvasView::Redraw);
+  connect(&m_session.View(), &ViewState::previewModeChanged, this, &CanvasView::Redraw);
   connect(&m_session.View(), &ViewState::zoomChanged, this, [this] {
     ShowZoomText();
     DrawCurrent();
@@ -73,15 +75,18 @@ void CanvasView::DrawCurrent() {
     return;
   }
   const QSize client = ClientSize();
-  DrawSpriteFrame(m_canvas, m_session.Document().Sprite(), m_session.Playback().Current(),
-                  m_session.View().Settings(client.width(), client.height()));
+  const ViewSettings view = m_session.View().Settings(client.width(), client.height());
+  const SprDocument& sprite = m_session.Document().Sprite();
+  const int frame = m_session.Playback().Current();
+  if (m_session.View().PreviewMode()) Preview::DrawFrame(m_canvas, sprite, frame, view);
+  else DrawSpriteFrame(m_canvas, sprite, frame, view);
   update();
 }
 
 void CanvasView::Redraw() {
   const QSize client = ClientSize();
   const ViewSettings view = m_session.View().Settings(client.width(), client.height());
-  if (m_session.Document().FrameCount() == 0) {
+  if (m_session.Playback().FrameListCount() == 0) {
     Painter::ClearCanvas(m_canvas, view);
     update();
   } else if (!m_session.Playback().ActionMode()) {
@@ -94,9 +99,10 @@ void CanvasView::Redraw() {
 
 Status CanvasView::DrawClip() {
   const QSize client = ClientSize();
-  const Status drawn = Painter::DrawClip(m_canvas, m_session.Document().Sprite(), m_session.Actions().Act(),
-                                         m_session.Actions().CurrentAction(), m_session.Playback().Current(),
-                                         m_session.View().Settings(client.width(), client.height()));
+  const ViewSettings view = m_session.View().Settings(client.width(), client.height());
+  const auto draw = m_session.View().PreviewMode() ? &Preview::DrawClip : &Painter::DrawClip;
+  const Status drawn = draw(m_canvas, m_session.Document().Sprite(), m_session.Actions().Act(),
+                            m_session.Actions().CurrentAction(), m_session.Playback().Current(), view);
   update();
   return drawn;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The canvas: shows the picture the core renderer composes from the session (the
-// current frame, or in action mode the current clip of the current action), keeps
+// current frame, or in action mode the current clip of the current action, drawn as
+// the game draws them while Preview Mode is on), keeps
 // the zoom indicator with its one-pixel shadow at its lower right, opens its popup
 // on the right button and takes sprite files dropped from the desktop.
 //

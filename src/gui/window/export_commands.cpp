@@ -1,8 +1,10 @@
 #include "gui/window/export_commands.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <optional>
 
+#include "core/operations/action_export.h"
 #include "core/operations/sprite_operations.h"
 #include "gui/state/dialog.h"
 #include "gui/state/messages.h"
@@ -16,6 +18,7 @@ constexpr char kFrameFilter[] =
 constexpr char kAllFilter[] =
     "All - Bitmap |*.bmp|All - Gif Transparent (GIF89a)|*.gif|All - Gif Non Transparent (GIF87a)|*.gif|"
     "All- Gif Animated Transparent|*.gif|All - Gif Animated Non Transparent|*.gif|Png (transparent) |*.png";
+constexpr char kActionFilter[] = "Animated Gif |*.gif|Png frames (transparent) |*.png";
 
 // The formats in the order of each dialog's filter entries; none past the last.
 std::optional<ExportFormat> FrameFormat(int filterIndex) {
@@ -37,6 +40,18 @@ std::optional<ExportFormat> AllFormat(int filterIndex) {
   }
 }
 
+// A typed ".gif" or ".png" picks the format; any other name takes the filter entry's.
+std::optional<ActionExportFormat> ActionFormat(const QString& path, int filterIndex) {
+  const QString extension = QFileInfo(path).suffix().toLower();
+  if (extension == QStringLiteral("gif")) return ActionExportFormat::AnimatedGif;
+  if (extension == QStringLiteral("png")) return ActionExportFormat::PngFrames;
+  switch (filterIndex) {
+    case 1: return ActionExportFormat::AnimatedGif;
+    case 2: return ActionExportFormat::PngFrames;
+    default: return std::nullopt;
+  }
+}
+
 // Lets the windows repaint and answer between the frames of a long export.
 void RunWindowEvents() { QCoreApplication::processEvents(); }
 
@@ -48,7 +63,7 @@ ExportCommands::ExportCommands(Session& session, Dialog& dialog, Messages& messa
 void ExportCommands::ExportFrame() {
   const SprDocument& sprite = m_session.Document().Sprite();
   const int number = m_session.Playback().SpriteFrame();
-  if (number < 1 || number > static_cast<int>(sprite.Frames.size())) {
+  if (number < 1 || number > m_session.Playback().FrameListCount()) {
     ShowNothingToExport();
     return;
   }
@@ -68,6 +83,19 @@ void ExportCommands::ExportAll() {
   const std::optional<ExportFormat> format = AllFormat(m_dialog.FilterIndex());
   if (path.isEmpty() || !format) return;
   Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), RunWindowEvents); });
+}
+
+void ExportCommands::ExportAction() {
+  const ActData* act = m_session.Actions().Act();
+  if (act == nullptr) return;
+  const QString path = m_dialog.AskSave(QStringLiteral("Export Action as ..."), QString::fromLatin1(kActionFilter));
+  const std::optional<ActionExportFormat> format = ActionFormat(path, m_dialog.FilterIndex());
+  if (path.isEmpty() || !format) return;
+  const int action = m_session.Actions().CurrentAction();
+  const int zoomStep = m_session.View().ZoomStep();
+  Write([&] {
+    return tessaloom::ExportAction(m_session.Document().Sprite(), *act, action, zoomStep, *format, FsPath(path));
+  });
 }
 
 void ExportCommands::Write(const std::function<Status()>& write) {

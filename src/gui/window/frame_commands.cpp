@@ -1,5 +1,7 @@
 #include "gui/window/frame_commands.h"
 
+#include <algorithm>
+
 #include "core/convert/bmp_layout.h"
 #include "core/convert/converter_bmp.h"
 #include "gui/state/dialog.h"
@@ -34,7 +36,8 @@ void FrameCommands::AddFrame() {
     return;
   }
   DocumentState& document = m_session.Document();
-  const int after = document.FrameCount() == 0 ? 0 : m_session.Playback().SpriteFrame();
+  // While a 32-bit colour frame is current the bitmap goes after the indexed frames.
+  const int after = std::min(m_session.Playback().SpriteFrame(), document.FrameCount());
   const Status inserted = document.InsertBitmapFrame(after, std::move(*bitmap));
   if (!inserted) {
     m_messages.Show(MessageFromError(inserted.error()));
@@ -51,6 +54,13 @@ void FrameCommands::AddFrame() {
 void FrameCommands::DeleteFrame() {
   const int count = m_session.Document().FrameCount();
   const int number = m_session.Playback().SpriteFrame();
+  if (m_session.Playback().SpriteFrameIsColourFrame()) {
+    const QString text = QStringLiteral("Frame %1 is a 32-bit colour frame; only indexed frames can be deleted.");
+    m_messages.Show(Message{.Text = text.arg(number),
+                            .Title = QStringLiteral("Delete frame"),
+                            .Icon = MessageIcon::Information});
+    return;
+  }
   if (number < 1 || number > count) return;
   const bool confirmed = m_messages.Ask(Message{.Text = QStringLiteral("Delete frame %1 of %2?").arg(number).arg(count),
                                                 .Title = QStringLiteral("Delete frame"),

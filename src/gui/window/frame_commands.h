@@ -2,7 +2,8 @@
 // The commands that change the sprite's frame list: Add inserts an 8-bit bitmap as a
 // new frame after the current one, Delete removes the current frame after asking.
 // Both work on the sprite frame that is current, also while the canvas shows an
-// action. A bitmap that cannot be read, or is not 8 bits, adds nothing.
+// action; the 32-bit colour frames Preview Mode lists are not edited. A bitmap that
+// cannot be read, or is not 8 bits, adds nothing.
 
 namespace tessaloom {
 

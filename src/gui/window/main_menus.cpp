@@ -85,8 +85,6 @@ void BuildViewMenus(QMenuBar& bar, MainMenus& m) {
   m.UseTransparency->setChecked(true);
   m.PreviewMode = AddItem(*m.Options, "PreviewMode", QStringLiteral("Preview Mode"));
   m.PreviewMode->setCheckable(true);
-  m.PreviewMode->setChecked(true);
-  m.PreviewMode->setEnabled(false);
   AddSeparator(*m.Options, "g6");
   m.SetBG = AddItem(*m.Options, "SetBG", QStringLiteral("Set background..."));
 

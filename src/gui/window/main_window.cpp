@@ -12,6 +12,7 @@
 #include "gui/state/dialog.h"
 #include "gui/state/messages.h"
 #include "gui/state/session.h"
+#include "gui/state/status_texts.h"
 #include "gui/widgets/actions_window.h"
 #include "gui/widgets/canvas_view.h"
 #include "gui/widgets/chrome.h"
@@ -58,7 +59,7 @@ void MainWindow::BuildStatusBar() {
   bar.setSizeGripEnabled(false);
   m_sizePanel = AddStatusPanel(bar, "FrameInfoPanel1", m_session.Playback().SizeText(), 1);
   m_positionPanel = AddStatusPanel(bar, "FrameInfoPanel2", m_session.Playback().PositionText(), 1);
-  AddStatusPanel(bar, "FrameInfoPanel3", QStringLiteral("FPS:   8"), 0);
+  m_fpsPanel = AddStatusPanel(bar, "FrameInfoPanel3", FpsText(m_session.Playback().Interval()), 0);
 }
 
 template <class Command>
@@ -80,6 +81,7 @@ void MainWindow::ConnectCommands() {
   ConnectEdit({m_menus.DeleteFrame, m_bars.Sub}, [this] { m_frames.DeleteFrame(); });
   ConnectEdit({m_menus.ExportFrame}, [this] { m_exports.ExportFrame(); });
   ConnectEdit({m_menus.ExportAll}, [this] { m_exports.ExportAll(); });
+  ConnectEdit({m_menus.ExportAct}, [this] { m_exports.ExportAction(); });
   ConnectEdit({m_menus.ImportPal}, [this] { m_palette.ImportPal(); });
   ConnectEdit({m_menus.UndoPal}, [this] { m_paletteEditing.Undo(); });
   connect(m_menus.ExportPal, &QAction::triggered, this, [this] { m_palette.ExportPal(); });
@@ -101,6 +103,7 @@ void MainWindow::ConnectViewCommands() {
   for (QAction* zoomOut : {m_menus.ZoomOut, m_bars.ZoomOut})
     connect(zoomOut, &QAction::triggered, this, [&view] { view.ZoomOut(); });
   connect(m_menus.UseTransparency, &QAction::triggered, this, [&view](bool on) { view.SetTransparencyOn(on); });
+  connect(m_menus.PreviewMode, &QAction::triggered, this, [&view](bool on) { view.SetPreviewMode(on); });
   connect(m_menus.SetBG, &QAction::triggered, this, &MainWindow::SetBackground);
 }
 
@@ -124,16 +127,18 @@ void MainWindow::ConnectSession() {
   connect(&m_session, &Session::spriteCommandsChanged, this, &MainWindow::UpdateActions);
   connect(&m_session.View(), &ViewState::zoomChanged, this, &MainWindow::UpdateActions);
   connect(&m_session.View(), &ViewState::changed, this, &MainWindow::UpdateActions);
+  connect(&m_session.View(), &ViewState::previewModeChanged, this, &MainWindow::UpdateActions);
   connect(&m_session.Actions(), &ActionState::actReplaced, this, &MainWindow::UpdateActions);
   connect(&m_session.Playback(), &PlaybackState::playingChanged, this, &MainWindow::UpdateActions);
   connect(&m_paletteEditing, &PaletteEditing::undoEnabledChanged, this, &MainWindow::UpdateActions);
   connect(&m_palette, &PaletteCommands::windowChanged, this, &MainWindow::UpdateActions);
   connect(&m_session.Playback(), &PlaybackState::positionChanged, this, &MainWindow::ShowPosition);
+  connect(&m_session.Playback(), &PlaybackState::intervalChanged, this, &MainWindow::ShowRate);
   connect(&m_session.Recent(), &RecentFiles::changed, this, &MainWindow::ShowRecentFiles);
 }
 
 void MainWindow::RedrawOnWindowEvent() {
-  if (m_session.Document().FrameCount() != 0) m_canvas->Redraw();
+  if (m_session.Playback().FrameListCount() != 0) m_canvas->Redraw();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

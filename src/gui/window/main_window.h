@@ -61,6 +61,7 @@ class MainWindow : public QMainWindow {
   // The enabled, checked and caption states of every command (main_window_states.cpp).
   void UpdateActions();
   void ShowPosition();
+  void ShowRate();
   void ShowRecentFiles();
 
   // The window's own events redraw the current frame, when there is one.
@@ -88,6 +89,7 @@ class MainWindow : public QMainWindow {
   CanvasView* m_canvas = nullptr;
   QLabel* m_sizePanel = nullptr;
   QLabel* m_positionPanel = nullptr;
+  QLabel* m_fpsPanel = nullptr;
   QPointer<ActionsWindow> m_actions;
   bool m_actionsShown = false;
 };

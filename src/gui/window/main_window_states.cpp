@@ -6,7 +6,9 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include "core/render/preview_drawing.h"
 #include "gui/state/session.h"
+#include "gui/state/status_texts.h"
 #include "gui/widgets/palette_window.h"
 #include "gui/window/main_window.h"
 
@@ -50,6 +52,7 @@ void MainWindow::UpdateActions() {
   m_menus.ZoomIn->setEnabled(m_session.View().ZoomInAllowed());
   m_menus.ZoomOut->setEnabled(m_session.View().ZoomOutAllowed());
   m_menus.UseTransparency->setChecked(m_session.View().TransparencyOn());
+  m_menus.PreviewMode->setChecked(m_session.View().PreviewMode());
 
   const bool undo = m_paletteEditing.UndoEnabled();
   m_menus.UndoPal->setEnabled(undo);
@@ -60,6 +63,8 @@ void MainWindow::UpdateActions() {
   m_bars.Palette->setChecked(m_palette.Shown());
 
   SetEnabled({m_bars.Actions, m_menus.ViewActionM, m_bars.Action}, m_session.Actions().Act() != nullptr);
+  m_menus.ExportAct->setEnabled(m_session.Actions().Act() != nullptr &&
+                                Preview::FrameCount(m_session.Document().Sprite()) > 0 && !m_session.Busy());
   const QString actionsCaption = ShowHideCaption(m_actionsShown, QStringLiteral("Actions"));
   m_menus.ViewAction->setText(actionsCaption);
   m_menus.ViewActionM->setText(actionsCaption);
@@ -72,6 +77,8 @@ void MainWindow::ShowPosition() {
   m_sizePanel->setText(m_session.Playback().SizeText());
   m_positionPanel->setText(m_session.Playback().PositionText());
 }
+
+void MainWindow::ShowRate() { m_fpsPanel->setText(FpsText(m_session.Playback().Interval())); }
 
 void MainWindow::ShowRecentFiles() {
   const QStringList& paths = m_session.Recent().Paths();
