@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -19,33 +18,9 @@ constexpr int kCanvasHeight = 1080;
 constexpr int kSide = 200;
 constexpr int kLayers = 10;
 
-std::int32_t ScaleBits(float scale) { return std::bit_cast<std::int32_t>(scale); }
-
-// Every layer turned by another angle (some by quarter turns), scaled between 0.8
-// and 1.6, tinted and partly transparent, spread so that they overlap in part.
-ActData TransformedClip() {
-  ActData act{.ActionCount = 1, .VersionWord = 0x0205};
-  ActClip& clip = act.Actions.emplace_back(ActAction{.ClipCount = 1}).Clips.emplace_back();
-  for (int n = 0; n < kLayers; ++n) {
-    clip.Layers.push_back({.SpriteIndex = static_cast<std::int16_t>(n),
-                           .Direction = n % 2,
-                           .Red = 255,
-                           .Green = static_cast<std::uint8_t>(160 + n * 9),
-                           .Blue = 200,
-                           .Alpha = static_cast<std::uint8_t>(n % 3 == 0 ? 160 : 255),
-                           .PosX = static_cast<std::int16_t>(n * 40 - 180),
-                           .PosY = static_cast<std::int16_t>(n % 3 * 30 - 30),
-                           .ScaleX = ScaleBits(0.8f + 0.08f * static_cast<float>(n)),
-                           .ScaleY = ScaleBits(1.6f - 0.06f * static_cast<float>(n)),
-                           .Rotation = n % 4 == 0 ? 90 * n : 17 * n});
-  }
-  clip.LayerCount = kLayers;
-  return act;
-}
-
 void BM_PreviewRedrawTenLayerClip(benchmark::State& state) {
   const SprDocument sprite = bench::FigureSprite(kSide, kLayers);
-  const ActData act = TransformedClip();
+  const ActData act = bench::FigureAction(1, kLayers, kLayers);
   const ViewSettings view{.ZoomStep = static_cast<int>(state.range(0))};
   Image canvas(kCanvasWidth, kCanvasHeight);
   for (auto _ : state) {
