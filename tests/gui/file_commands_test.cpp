@@ -44,6 +44,11 @@ TEST_F(WindowTest, TheRecentListKeepsTheLastFiveAndSurvivesARestart) {
   Menu("OpenRecentFile")->actions()[3]->trigger();
   EXPECT_TRUE(SameImages(Sprite(), TestSprite(5)));
   EXPECT_EQ(RecentCaptions(), lastFive);
+  // Opened again, a file moves to the newest place rather than being listed twice.
+  OpenByDialog(paths[2]);
+  lastFive.erase(lastFive.begin() + 1);
+  lastFive.push_back(QString(paths[2]).replace("&", "&&"));
+  EXPECT_EQ(RecentCaptions(), lastFive);
 }
 
 TEST_F(WindowTest, DropAndAPathAtStartOpenLikeADialogChoice) {

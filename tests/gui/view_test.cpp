@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QFocusEvent>
 #include <QImage>
+#include <QTest>
 
 #include "window_fixture.h"
 
@@ -31,6 +32,31 @@ TEST_F(ViewTest, ZoomStepsThroughItsTextsAndDisablesAnItemOnlyPastALimit) {
   EXPECT_EQ(DrawnArea().Width, 37);
   Trigger("ZoomOut");
   EXPECT_EQ(label->text(), "8x");
+}
+
+TEST_F(ViewTest, KeysStepPlayZoomAndQuit) {
+  OpenByDialog(WriteSprite("five.spr", TestSprite(5)));
+  const auto* label = m_window->findChild<QLabel*>("ZoomIndicator");
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* position;
+    const char* zoom;
+    bool playing;
+  } presses[] = {{Qt::Key_End, {}, "Frame :  5/ 5", "x1", false},      {Qt::Key_Left, {}, "Frame :  4/ 5", "x1", false},
+                 {Qt::Key_Home, {}, "Frame :  1/ 5", "x1", false},     {Qt::Key_Right, {}, "Frame :  2/ 5", "x1", false},
+                 {Qt::Key_Plus, Qt::ControlModifier, "Frame :  2/ 5", "2x", false},
+                 {Qt::Key_Minus, Qt::ControlModifier, "Frame :  2/ 5", "1x", false},
+                 {Qt::Key_Space, {}, "Frame :  2/ 5", "1x", true},     {Qt::Key_Space, {}, "Frame :  2/ 5", "1x", false}};
+  for (const auto& press : presses) {
+    QTest::keyClick(m_window.get(), press.key, press.modifiers);
+    SCOPED_TRACE(press.position);
+    EXPECT_EQ(PanelText(2), press.position);
+    EXPECT_EQ(label->text(), QString::fromLatin1(press.zoom));
+    EXPECT_EQ(m_session->Playback().Playing(), press.playing);
+  }
+  QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(m_window->isVisible());
 }
 
 TEST_F(ViewTest, AFrameIsDrawnCentredRedrawnOnWindowEventsAndTransparencyShowsEntryZero) {

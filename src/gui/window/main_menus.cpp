@@ -43,6 +43,15 @@ void BuildFileMenu(QMenuBar& bar, MainMenus& m) {
   m.Exit->setVisible(false);
 }
 
+// Ctrl+Q closes the main window; a hidden item's shortcut does not work, so the key
+// has an action of its own on the window.
+void AddQuitKey(QWidget& window, MainMenus& m) {
+  m.Quit = new QAction(&window);
+  m.Quit->setObjectName(QStringLiteral("Quit"));
+  m.Quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  window.addAction(m.Quit);
+}
+
 void BuildFrameMenu(QMenuBar& bar, MainMenus& m) {
   m.FrameMenu = AddMenu(bar, "FrameMenu", QStringLiteral("Frame"));
   m.AddFrame = AddItem(*m.FrameMenu, "AddFrame", QStringLiteral("Add"), QKeySequence(Qt::CTRL | Qt::Key_A));
@@ -77,7 +86,10 @@ void BuildActionsMenu(QMenuBar& bar, MainMenus& m) {
 void BuildViewMenus(QMenuBar& bar, MainMenus& m) {
   m.ZoomMenu = AddMenu(bar, "ZoomMenu", QStringLiteral("Zoom"));
   m.ZoomOut = AddItem(*m.ZoomMenu, "ZoomOut", QStringLiteral("Out"), QKeySequence(Qt::CTRL | Qt::Key_O));
+  m.ZoomOut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_O), QKeySequence(Qt::CTRL | Qt::Key_Minus)});
   m.ZoomIn = AddItem(*m.ZoomMenu, "ZoomIn", QStringLiteral("In"), QKeySequence(Qt::CTRL | Qt::Key_L));
+  m.ZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                          QKeySequence(Qt::CTRL | Qt::Key_Equal)});
 
   m.Options = AddMenu(bar, "options", QStringLiteral("Options"));
   m.UseTransparency = AddItem(*m.Options, "UseTransparency", QStringLiteral("Use transparency"));
@@ -113,6 +125,7 @@ MainMenus BuildMainMenus(QMenuBar& bar, QWidget& window) {
   BuildActionsMenu(bar, menus);
   BuildViewMenus(bar, menus);
   BuildPopup(window, menus);
+  AddQuitKey(window, menus);
   return menus;
 }
 

@@ -21,6 +21,7 @@ struct MainMenus {
   QAction* Save = nullptr;
   QAction* Saveas = nullptr;
   QAction* Exit = nullptr;
+  QAction* Quit = nullptr;  // not in a menu: the Ctrl+Q key
 
   QMenu* FrameMenu = nullptr;
   QAction* AddFrame = nullptr;

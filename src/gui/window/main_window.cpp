@@ -93,6 +93,7 @@ void MainWindow::ConnectCommands() {
   for (QAction* view : {m_menus.ViewAction, m_menus.ViewActionM, m_bars.Actions})
     connect(view, &QAction::triggered, this, &MainWindow::ToggleActions);
   connect(m_menus.About, &QAction::triggered, this, &MainWindow::ShowAbout);
+  connect(m_menus.Quit, &QAction::triggered, this, &QWidget::close);
   connect(m_canvas, &CanvasView::rightButtonPressed, this, [this](const QPoint& at) { m_menus.Submenu->popup(at); });
 }
 
@@ -115,6 +116,9 @@ void MainWindow::ConnectTransport() {
   connect(m_bars.RepBar, &QToolBar::actionTriggered, this,
           [this](QAction* button) { m_transport.Click(static_cast<TransportButton>(button->data().toInt())); });
   connect(&playback, &PlaybackState::ticked, this, [this] { m_transport.Tick(); });
+  // A disabled button ignores the trigger, as it ignores a click.
+  connect(m_bars.PlayOrPause, &QAction::triggered, this,
+          [this, &playback] { (playback.Playing() ? m_bars.Pause : m_bars.Play)->trigger(); });
   connect(m_canvas, &CanvasView::drawFailed, this, &MainWindow::ShowDrawFailure);
 }
 
