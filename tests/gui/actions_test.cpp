@@ -169,6 +169,22 @@ TEST_F(ActionsTest, StepsMoveThroughTheFramesOrTheClipsOfTheCurrentAction) {
   }
 }
 
+TEST_F(ActionsTest, AnotherActionStartsAtItsFirstClipWhenPlayingOrPastItsEnd) {
+  OpenByDialog(WriteSprite("five.spr", TestSprite(5)));
+  Import(TwoActions());
+  Trigger("Action");
+  m_session->Actions().SetCurrentAction(1);
+  Trigger("Last");
+  EXPECT_EQ(PanelText(2), "Frame :  5/ 5");
+  m_session->Actions().SetCurrentAction(0);  // three clips
+  EXPECT_EQ(PanelText(2), "Frame :  1/ 3");
+  Trigger("Next");
+  Trigger("Play");
+  m_session->Actions().SetCurrentAction(1);
+  EXPECT_EQ(PanelText(2), "Frame :  1/ 5");
+  EXPECT_TRUE(m_messages.Shown().empty());
+}
+
 TEST_F(ActionsTest, PlayingStopsOnTheLastFrameWithoutLoopAndWrapsWithIt) {
   OpenByDialog(WriteSprite("three.spr", TestSprite(3)));
   Trigger("Play");

@@ -34,7 +34,7 @@ TEST_F(ViewTest, ZoomStepsThroughItsTextsAndDisablesAnItemOnlyPastALimit) {
   EXPECT_EQ(label->text(), "8x");
 }
 
-TEST_F(ViewTest, KeysStepPlayZoomAndQuit) {
+TEST_F(ViewTest, KeysStepPlayZoomAndQuitAndTheSizeFollowsTheFrame) {
   OpenByDialog(WriteSprite("five.spr", TestSprite(5)));
   const auto* label = m_window->findChild<QLabel*>("ZoomIndicator");
   const struct {
@@ -52,6 +52,8 @@ TEST_F(ViewTest, KeysStepPlayZoomAndQuit) {
     QTest::keyClick(m_window.get(), press.key, press.modifiers);
     SCOPED_TRACE(press.position);
     EXPECT_EQ(PanelText(2), press.position);
+    const int frame = PanelText(2).split('/').first().section(' ', -1).toInt();  // frame n is 2 + n by 1 + n
+    EXPECT_EQ(PanelText(1), QStringLiteral("Size: %1 x %2").arg(2 + frame).arg(1 + frame));
     EXPECT_EQ(label->text(), QString::fromLatin1(press.zoom));
     EXPECT_EQ(m_session->Playback().Playing(), press.playing);
   }

@@ -67,13 +67,17 @@ void PlaybackState::SetPosition(int current, int total) {
   m_total = total;
   const int shown = m_actionMode ? current + 1 : current;
   m_positionText = QStringLiteral("Frame : ") + SignedText(shown) + QStringLiteral("/") + SignedText(total);
-  if (!m_actionMode && m_view.PreviewMode()) m_sizeText = FrameSizeText(current);
+  if (!m_actionMode) m_sizeText = FrameSizeText(current);
   emit positionChanged();
 }
 
 void PlaybackState::StepTo(int current, int total) {
   SetPosition(current, total);
   emit stepped();
+}
+
+void PlaybackState::ShowActionChanged(int clipCount) {
+  if (m_actionMode && (m_playing || m_current >= clipCount)) StepTo(0, clipCount);
 }
 
 void PlaybackState::SetActionMode(bool on) {

@@ -57,11 +57,14 @@ class PlaybackState : public QObject {
   // colour frames: sprite mode shows the list as after a load, and a frame past its
   // end gives way to the last one.
   void ShowFrameList();
-  // The transport renumbered the position; the canvas keeps its picture. In Preview
-  // Mode the size text follows the frame.
+  // The transport renumbered the position; the canvas keeps its picture. In sprite
+  // mode the size text follows the frame.
   void SetPosition(int current, int total);
   // The transport moved to another frame or clip, which is drawn at once.
   void StepTo(int current, int total);
+  // Another action of `clipCount` clips became current. In action mode, while playing
+  // or when the position lies past its last clip, the position goes to its first clip.
+  void ShowActionChanged(int clipCount);
 
   bool ActionMode() const { return m_actionMode; }
   void SetActionMode(bool on);

@@ -29,7 +29,10 @@ Session::Session(QSettings& settings, QObject* parent)
   });
   connect(&m_playback, &PlaybackState::actionModeChanged, this, &Session::UpdateTickInterval);
   connect(&m_actions, &ActionState::actReplaced, this, &Session::UpdateTickInterval);
-  connect(&m_actions, &ActionState::currentActionChanged, this, &Session::UpdateTickInterval);
+  connect(&m_actions, &ActionState::currentActionChanged, this, [this] {
+    m_playback.ShowActionChanged(ClipCountOf(m_actions.Act(), m_actions.CurrentAction()));
+    UpdateTickInterval();
+  });
   // New returns the canvas to its start colour.
   connect(&m_document, &DocumentState::cleared, this, [this] { m_view.SetBackgroundColor(kCanvasColor); });
 }
