@@ -1,5 +1,5 @@
 // The main window as it starts: the states of its menu items and buttons; the canvas
-// popup and the About notice.
+// popup, the About notice and the list of keys.
 
 #include <QTest>
 
@@ -30,7 +30,10 @@ TEST_F(WindowTest, ItemsAndButtonsStartInTheirStatesAndTheCanvasOpensThePopup) {
   popup->close();
 
   Trigger("About");
-  EXPECT_TRUE(LastMessage(1, "About..."));
+  EXPECT_TRUE(LastMessage(1, "About...", "Tessaloom+ " TESSALOOM_TEST_VERSION ","));
+  Trigger("KeyboardShortcuts");
+  EXPECT_TRUE(LastMessage(2, "Keyboard Shortcuts", "Zoom in: Ctrl+L, Ctrl++, Ctrl+="));
+  EXPECT_TRUE(LastMessage(2, "Keyboard Shortcuts", "Play or pause: Space"));
 }
 
 }  // namespace

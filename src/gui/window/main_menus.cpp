@@ -100,6 +100,9 @@ void BuildViewMenus(QMenuBar& bar, MainMenus& m) {
   AddSeparator(*m.Options, "g6");
   m.SetBG = AddItem(*m.Options, "SetBG", QStringLiteral("Set background..."));
 
+  m.Help = AddMenu(bar, "HelpMenu", QStringLiteral("Help"));
+  m.KeyboardShortcuts = AddItem(*m.Help, "KeyboardShortcuts", QStringLiteral("Keyboard Shortcuts"));
+
   m.About = bar.addAction(QStringLiteral("About"));
   m.About->setObjectName(QStringLiteral("About"));
 }

@@ -50,6 +50,8 @@ struct MainMenus {
   QAction* PreviewMode = nullptr;
   QAction* SetBG = nullptr;
 
+  QMenu* Help = nullptr;
+  QAction* KeyboardShortcuts = nullptr;
   QAction* About = nullptr;
 
   // The canvas popup, never in the menu bar.

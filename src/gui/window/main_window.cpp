@@ -94,6 +94,7 @@ void MainWindow::ConnectCommands() {
     connect(view, &QAction::triggered, this, &MainWindow::ToggleActions);
   connect(m_menus.About, &QAction::triggered, this, &MainWindow::ShowAbout);
   connect(m_menus.Quit, &QAction::triggered, this, &QWidget::close);
+  connect(m_menus.KeyboardShortcuts, &QAction::triggered, this, &MainWindow::ShowKeyboardShortcuts);
   connect(m_canvas, &CanvasView::rightButtonPressed, this, [this](const QPoint& at) { m_menus.Submenu->popup(at); });
 }
 
@@ -222,9 +223,28 @@ void MainWindow::SetActionsShown(bool shown) {
 
 void MainWindow::ShowAbout() {
   m_messages.Show(Message{
-      .Text = QStringLiteral("Tessaloom+, made by its developers, with thanks to everyone who sent in a sprite that "
-                             "would not open."),
+      .Text = QStringLiteral("Tessaloom+ " TESSALOOM_VERSION ", made by its developers, with thanks to everyone who "
+                             "sent in a sprite that would not open."),
       .Title = QStringLiteral("About...")});
+}
+
+// Read from the actions themselves, so the list always tells the keys that work.
+void MainWindow::ShowKeyboardShortcuts() {
+  const std::pair<const char*, const QAction*> commands[] = {
+      {"Open a sprite", m_menus.OpenFile},      {"Save", m_menus.Save},
+      {"Add a frame", m_menus.AddFrame},        {"Delete the frame", m_menus.DeleteFrame},
+      {"Show the palette", m_menus.ViewPaletteM}, {"Zoom in", m_menus.ZoomIn},
+      {"Zoom out", m_menus.ZoomOut},            {"First frame", m_bars.First},
+      {"Previous frame", m_bars.Prev},          {"Next frame", m_bars.Next},
+      {"Last frame", m_bars.Last},              {"Play or pause", m_bars.PlayOrPause},
+      {"Quit", m_menus.Quit}};
+  QStringList lines;
+  for (const auto& [what, action] : commands) {
+    QStringList keys;
+    for (const QKeySequence& key : action->shortcuts()) keys << key.toString(QKeySequence::NativeText);
+    lines << QString::fromLatin1(what) + QStringLiteral(": ") + keys.join(QStringLiteral(", "));
+  }
+  m_messages.Show(Message{.Text = lines.join(QLatin1Char('\n')), .Title = QStringLiteral("Keyboard Shortcuts")});
 }
 
 }  // namespace tessaloom

@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow {
   void ToggleActions();
   void SetActionsShown(bool shown);
   void ShowAbout();
+  void ShowKeyboardShortcuts();
 
   Session& m_session;
   Dialog& m_dialog;
