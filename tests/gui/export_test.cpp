@@ -57,6 +57,15 @@ TEST_F(ExportTest, EachFilterEntryWritesItsFormat) {
   EXPECT_TRUE(m_messages.Shown().empty());
 }
 
+TEST_F(ExportTest, TheToolbarsExportButtonAndItsEntriesRunTheExports) {
+  for (const char* button : {"Export", "ExpCur"}) {
+    Answer(button, PathOf(QString::fromLatin1(button) + ".png"), 4);
+    EXPECT_EQ(QImageReader(PathOf(QString::fromLatin1(button) + ".png")).format(), "png");
+  }
+  Answer("ExpAll", PathOf("all.png"), 6);
+  EXPECT_EQ(QImageReader(PathOf("all-03.png")).format(), "png");
+}
+
 TEST_F(ExportTest, FailuresAndNothingToExportAreReportedUnderExportError) {
   Answer("ExportFrame", PathOf("missing/frame.gif"), 2);
   EXPECT_TRUE(LastMessage(1, "Export error", "frame.gif"));

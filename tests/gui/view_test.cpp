@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QImage>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "window_fixture.h"
 
@@ -34,7 +35,7 @@ TEST_F(ViewTest, ZoomStepsThroughItsTextsAndDisablesAnItemOnlyPastALimit) {
   EXPECT_EQ(label->text(), "8x");
 }
 
-TEST_F(ViewTest, KeysStepPlayZoomAndQuitAndTheSizeFollowsTheFrame) {
+TEST_F(ViewTest, KeysAndTheWheelStepPlayZoomAndQuitAndTheSizeFollowsTheFrame) {
   OpenByDialog(WriteSprite("five.spr", TestSprite(5)));
   const auto* label = m_window->findChild<QLabel*>("ZoomIndicator");
   const struct {
@@ -56,6 +57,12 @@ TEST_F(ViewTest, KeysStepPlayZoomAndQuitAndTheSizeFollowsTheFrame) {
     EXPECT_EQ(PanelText(1), QStringLiteral("Size: %1 x %2").arg(2 + frame).arg(1 + frame));
     EXPECT_EQ(label->text(), QString::fromLatin1(press.zoom));
     EXPECT_EQ(m_session->Playback().Playing(), press.playing);
+  }
+  for (const int turn : {120, -120}) {
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, turn), Qt::NoButton, Qt::ControlModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&m_window->Canvas(), &wheel);
+    EXPECT_EQ(label->text(), turn > 0 ? "2x" : "1x");
   }
   QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(m_window->isVisible());

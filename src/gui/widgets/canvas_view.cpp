@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 
 #include "core/render/canvas_drawing.h"
@@ -142,6 +143,16 @@ void CanvasView::resizeEvent(QResizeEvent* event) {
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) emit rightButtonPressed(event->globalPosition().toPoint());
+}
+
+void CanvasView::wheelEvent(QWheelEvent* event) {
+  const int turn = event->angleDelta().y();
+  if (!(event->modifiers() & Qt::ControlModifier) || turn == 0) {
+    QWidget::wheelEvent(event);
+    return;
+  }
+  emit zoomWheeled(turn > 0 ? 1 : -1);
+  event->accept();
 }
 
 void CanvasView::dragEnterEvent(QDragEnterEvent* event) {

@@ -46,11 +46,14 @@ class CanvasView : public QWidget {
   void rightButtonPressed(const QPoint& globalPosition);
   // The first file of a drop, as a local path (empty when it is not a local file).
   void fileDropped(const QString& path);
+  // The wheel turned with Ctrl held: up (+1) zooms in, down (-1) out.
+  void zoomWheeled(int direction);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 

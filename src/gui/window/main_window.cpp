@@ -79,8 +79,8 @@ void MainWindow::ConnectCommands() {
   ConnectEdit({m_menus.Save, m_bars.Save}, [this] { m_files.Save(); });
   ConnectEdit({m_menus.AddFrame, m_bars.Add}, [this] { m_frames.AddFrame(); });
   ConnectEdit({m_menus.DeleteFrame, m_bars.Sub}, [this] { m_frames.DeleteFrame(); });
-  ConnectEdit({m_menus.ExportFrame}, [this] { m_exports.ExportFrame(); });
-  ConnectEdit({m_menus.ExportAll}, [this] { m_exports.ExportAll(); });
+  ConnectEdit({m_menus.ExportFrame, m_bars.Export, m_bars.ExpCur}, [this] { m_exports.ExportFrame(); });
+  ConnectEdit({m_menus.ExportAll, m_bars.ExpAll}, [this] { m_exports.ExportAll(); });
   ConnectEdit({m_menus.ExportAct}, [this] { m_exports.ExportAction(); });
   ConnectEdit({m_menus.ImportPal}, [this] { m_palette.ImportPal(); });
   ConnectEdit({m_menus.UndoPal}, [this] { m_paletteEditing.Undo(); });
@@ -104,6 +104,9 @@ void MainWindow::ConnectViewCommands() {
     connect(zoomIn, &QAction::triggered, this, [&view] { view.ZoomIn(); });
   for (QAction* zoomOut : {m_menus.ZoomOut, m_bars.ZoomOut})
     connect(zoomOut, &QAction::triggered, this, [&view] { view.ZoomOut(); });
+  // The wheel goes through the menu items, so it stops where they are disabled.
+  connect(m_canvas, &CanvasView::zoomWheeled, this,
+          [this](int direction) { (direction > 0 ? m_menus.ZoomIn : m_menus.ZoomOut)->trigger(); });
   connect(m_menus.UseTransparency, &QAction::triggered, this, [&view](bool on) { view.SetTransparencyOn(on); });
   connect(m_menus.PreviewMode, &QAction::triggered, this, [&view](bool on) { view.SetPreviewMode(on); });
   connect(m_menus.SetBG, &QAction::triggered, this, &MainWindow::SetBackground);
