@@ -87,13 +87,21 @@ TEST_F(ViewTest, AFrameIsDrawnCentredRedrawnOnWindowEventsAndTransparencyShowsEn
   EXPECT_EQ(CanvasImage().At(place.X + 1, place.Y), ToArgb(TestColor(0)));
 }
 
-TEST_F(ViewTest, TheBackgroundPictureShowsAtOnceAndABadOneLeavesIt) {
+TEST_F(ViewTest, TheBackgroundPictureShowsAtOnceOverTheCheckerboardAndABadOneLeavesIt) {
   QImage picture(QSize(8, 6), QImage::Format_RGB32);
   picture.fill(QColor(10, 200, 30));
   ASSERT_TRUE(picture.save(PathOf("back.bmp"), "BMP"));
   Answer("SetBG", PathOf("back.bmp"));
   const Argb green = 0xFF0AC81Eu;
   EXPECT_EQ(CanvasImage().At(7, 5), green);
+  // The checkerboard replaces the colour, under the picture: squares of 8 from light.
+  Trigger("CheckerboardBG");
+  EXPECT_EQ(CanvasImage().At(7, 5), green);
+  EXPECT_EQ(CanvasImage().At(8, 0), ToArgb(kCheckerDark));
+  EXPECT_EQ(CanvasImage().At(8, 8), ToArgb(kCheckerLight));
+  EXPECT_EQ(CanvasImage().At(16, 7), ToArgb(kCheckerLight));
+  Trigger("CheckerboardBG");
+  EXPECT_EQ(CanvasImage().At(8, 0), ToArgb(kCanvasColor));
 
   OpenFrame(SolidFrame(4, 4, 1));
   const std::uint8_t text[] = {'n', 'o', 't'};

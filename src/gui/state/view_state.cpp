@@ -31,6 +31,11 @@ void ViewState::SetTransparencyOn(bool on) {
   emit changed();
 }
 
+void ViewState::SetCheckerboard(bool on) {
+  m_checkerboard = on;
+  emit changed();
+}
+
 void ViewState::SetBackgroundColor(Color color) {
   m_backgroundColor = color;
   emit changed();
@@ -55,6 +60,7 @@ ViewSettings ViewState::Settings(int clientWidth, int clientHeight) const {
   return ViewSettings{.ZoomStep = m_zoomStep,
                       .Transparent = m_transparencyOn,
                       .Background = m_backgroundColor,
+                      .Checkerboard = m_checkerboard,
                       .BackgroundPicture = m_backgroundPicture ? &*m_backgroundPicture : nullptr,
                       .ClientWidth = clientWidth,
                       .ClientHeight = clientHeight,

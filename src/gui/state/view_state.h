@@ -29,6 +29,9 @@ class ViewState : public QObject {
 
   bool TransparencyOn() const { return m_transparencyOn; }
   void SetTransparencyOn(bool on);
+  // A checkerboard in place of the background colour, under the background picture.
+  bool Checkerboard() const { return m_checkerboard; }
+  void SetCheckerboard(bool on);
   void SetBackgroundColor(Color color);
   void SetBackgroundPicture(Image picture);
   // The palette entry drawn with red and blue exchanged, -1 for none.
@@ -45,7 +48,7 @@ class ViewState : public QObject {
 
  signals:
   void zoomChanged();
-  // Transparency, the background or the highlight changed.
+  // Transparency, the background (colour, checkerboard, picture) or the highlight changed.
   void changed();
   void previewModeChanged();
 
@@ -58,6 +61,7 @@ class ViewState : public QObject {
   bool m_zoomOutAllowed = false;
   bool m_transparencyOn = true;
   Color m_backgroundColor = kCanvasColor;
+  bool m_checkerboard = false;
   std::optional<Image> m_backgroundPicture;
   int m_highlightIndex = -1;
   bool m_previewMode = false;

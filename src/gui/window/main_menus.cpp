@@ -99,6 +99,8 @@ void BuildViewMenus(QMenuBar& bar, MainMenus& m) {
   m.PreviewMode->setCheckable(true);
   AddSeparator(*m.Options, "g6");
   m.SetBG = AddItem(*m.Options, "SetBG", QStringLiteral("Set background..."));
+  m.CheckerboardBG = AddItem(*m.Options, "CheckerboardBG", QStringLiteral("Checkerboard Background"));
+  m.CheckerboardBG->setCheckable(true);
 
   m.Help = AddMenu(bar, "HelpMenu", QStringLiteral("Help"));
   m.KeyboardShortcuts = AddItem(*m.Help, "KeyboardShortcuts", QStringLiteral("Keyboard Shortcuts"));

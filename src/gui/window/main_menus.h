@@ -49,6 +49,7 @@ struct MainMenus {
   QAction* UseTransparency = nullptr;
   QAction* PreviewMode = nullptr;
   QAction* SetBG = nullptr;
+  QAction* CheckerboardBG = nullptr;
 
   QMenu* Help = nullptr;
   QAction* KeyboardShortcuts = nullptr;

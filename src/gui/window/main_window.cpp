@@ -110,6 +110,7 @@ void MainWindow::ConnectViewCommands() {
   connect(m_menus.UseTransparency, &QAction::triggered, this, [&view](bool on) { view.SetTransparencyOn(on); });
   connect(m_menus.PreviewMode, &QAction::triggered, this, [&view](bool on) { view.SetPreviewMode(on); });
   connect(m_menus.SetBG, &QAction::triggered, this, &MainWindow::SetBackground);
+  connect(m_menus.CheckerboardBG, &QAction::triggered, this, [&view](bool on) { view.SetCheckerboard(on); });
 }
 
 void MainWindow::ConnectTransport() {

@@ -53,6 +53,7 @@ void MainWindow::UpdateActions() {
   m_menus.ZoomOut->setEnabled(m_session.View().ZoomOutAllowed());
   m_menus.UseTransparency->setChecked(m_session.View().TransparencyOn());
   m_menus.PreviewMode->setChecked(m_session.View().PreviewMode());
+  m_menus.CheckerboardBG->setChecked(m_session.View().Checkerboard());
 
   const bool undo = m_paletteEditing.UndoEnabled();
   m_menus.UndoPal->setEnabled(undo);
