@@ -111,5 +111,17 @@ TEST_F(ViewTest, TheBackgroundPictureShowsAtOnceOverTheCheckerboardAndABadOneLea
   EXPECT_EQ(CanvasImage().At(0, 0), green);
 }
 
+TEST_F(ViewTest, TheViewIsKeptForTheNextRun) {
+  OpenFrame(SolidFrame(4, 4, 1));
+  for (const char* item : {"ZoomIn", "ZoomIn", "UseTransparency", "CheckerboardBG"}) Trigger(item);
+  m_session->View().SetBackgroundColor(MakeColor(1, 2, 3));
+  Restart();
+  EXPECT_EQ(m_window->findChild<QLabel*>("ZoomIndicator")->text(), QStringLiteral("3x"));
+  EXPECT_EQ(m_session->View().ZoomStep(), 5);
+  EXPECT_FALSE(Action("UseTransparency")->isChecked());
+  EXPECT_TRUE(Action("CheckerboardBG")->isChecked());
+  EXPECT_EQ(m_session->View().BackgroundColor(), MakeColor(1, 2, 3));
+}
+
 }  // namespace
 }  // namespace tessaloom

@@ -1,13 +1,11 @@
 #include "gui/state/session.h"
 
-#include <QSettings>
 #include <algorithm>
 #include <cmath>
 
 namespace tessaloom {
 namespace {
 
-const QString kPreviewModeKey = QStringLiteral("PreviewMode");
 constexpr float kIntervalUnitMs = 25.0f;
 // A file may store any interval; the timer waits at most a day.
 constexpr float kMaxTickMs = 86'400'000.0f;
@@ -15,15 +13,13 @@ constexpr float kMaxTickMs = 86'400'000.0f;
 }  // namespace
 
 Session::Session(QSettings& settings, QObject* parent)
-    : QObject(parent), m_settings(settings), m_playback(m_document, m_view), m_recent(settings) {
-  m_view.SetPreviewMode(settings.value(kPreviewModeKey, false).toBool());
+    : QObject(parent), m_viewMemory(settings, m_view), m_playback(m_document, m_view), m_recent(settings) {
   // Made before any window listens, so the position is written before anything
   // that draws it.
   connect(&m_document, &DocumentState::loaded, this, [this] { m_playback.ShowLoaded(); });
   connect(&m_document, &DocumentState::framesEdited, this,
           [this](int current) { m_playback.ShowEditedFrame(current); });
   connect(&m_view, &ViewState::previewModeChanged, this, [this] {
-    RememberPreviewMode();
     m_playback.ShowFrameList();
     UpdateTickInterval();
   });
@@ -35,11 +31,6 @@ Session::Session(QSettings& settings, QObject* parent)
   });
   // New returns the canvas to its start colour.
   connect(&m_document, &DocumentState::cleared, this, [this] { m_view.SetBackgroundColor(kCanvasColor); });
-}
-
-void Session::RememberPreviewMode() {
-  m_settings.setValue(kPreviewModeKey, m_view.PreviewMode());
-  m_settings.sync();
 }
 
 void Session::UpdateTickInterval() {

@@ -4,7 +4,8 @@
 // session joins them where one follows another (a load or a frame edit moves the
 // position, Preview Mode changes the frame list and the speed of playing) and holds
 // what the commands depend on: the busy state and whether the commands that need a
-// sprite have been enabled yet. Preview Mode is kept in the settings between runs.
+// sprite have been enabled yet. The view (ViewMemory) and the recent files are kept
+// in the settings between runs.
 
 #include <QObject>
 #include <type_traits>
@@ -13,6 +14,7 @@
 #include "gui/state/document_state.h"
 #include "gui/state/playback_state.h"
 #include "gui/state/recent_files.h"
+#include "gui/state/view_memory.h"
 #include "gui/state/view_state.h"
 
 class QSettings;
@@ -71,13 +73,12 @@ class Session : public QObject {
   void spriteCommandsChanged();
 
  private:
-  void RememberPreviewMode();
   // Action mode in Preview Mode plays at the current action's own speed.
   void UpdateTickInterval();
 
-  QSettings& m_settings;
   DocumentState m_document;
   ViewState m_view;
+  ViewMemory m_viewMemory;
   PlaybackState m_playback;
   ActionState m_actions;
   RecentFiles m_recent;

@@ -18,6 +18,8 @@ void ViewState::ZoomOut() {
   else SetZoom(m_zoomStep, true, false);
 }
 
+void ViewState::RestoreZoomStep(int step) { SetZoom(step, true, true); }
+
 void ViewState::SetZoom(int step, bool inAllowed, bool outAllowed) {
   m_zoomStep = step;
   m_zoomInAllowed = inAllowed;

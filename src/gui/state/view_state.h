@@ -26,12 +26,15 @@ class ViewState : public QObject {
   bool ZoomOutAllowed() const { return m_zoomOutAllowed; }
   void ZoomIn();
   void ZoomOut();
+  // A step remembered from an earlier run, as if the zoom commands had reached it.
+  void RestoreZoomStep(int step);
 
   bool TransparencyOn() const { return m_transparencyOn; }
   void SetTransparencyOn(bool on);
   // A checkerboard in place of the background colour, under the background picture.
   bool Checkerboard() const { return m_checkerboard; }
   void SetCheckerboard(bool on);
+  Color BackgroundColor() const { return m_backgroundColor; }
   void SetBackgroundColor(Color color);
   void SetBackgroundPicture(Image picture);
   // The palette entry drawn with red and blue exchanged, -1 for none.

@@ -21,8 +21,8 @@ namespace {
 constexpr int kZoomRightMargin = 4;
 constexpr int kZoomBottomMargin = 30;
 
-QLabel* MakeZoomLabel(QWidget& canvas, const char* name, Qt::GlobalColor color) {
-  auto* label = new QLabel(QStringLiteral("x1"), &canvas);
+QLabel* MakeZoomLabel(QWidget& canvas, const char* name, Qt::GlobalColor color, const QString& text) {
+  auto* label = new QLabel(text, &canvas);
   label->setObjectName(QString::fromLatin1(name));
   QFont font(QStringLiteral("Trebuchet MS"), 9, QFont::Bold);
   font.setStyleHint(QFont::SansSerif);
@@ -42,8 +42,10 @@ CanvasView::CanvasView(const Session& session, QWidget* parent) : QWidget(parent
   setAcceptDrops(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   // The shadow is made first so that the white text lies on top of it.
-  m_zoomShadow = MakeZoomLabel(*this, "ZoomIndicatorShd", Qt::black);
-  m_zoom = MakeZoomLabel(*this, "ZoomIndicator", Qt::white);
+  // The view's zoom text: "x1" until the first zoom command, or a step remembered.
+  const QString& zoomText = session.View().ZoomText();
+  m_zoomShadow = MakeZoomLabel(*this, "ZoomIndicatorShd", Qt::black, zoomText);
+  m_zoom = MakeZoomLabel(*this, "ZoomIndicator", Qt::white, zoomText);
   ConnectSession();
 }
 
