@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
 
   QSettings settings;
   tessaloom::Session session(settings);
-  tessaloom::QtDialog dialog;
+  tessaloom::QtDialog dialog(settings);
   tessaloom::QtMessages messages;
   tessaloom::MainWindow window(session, dialog, messages);
   window.show();

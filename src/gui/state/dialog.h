@@ -15,6 +15,7 @@
 
 #include "core/sprite/palette.h"
 
+class QSettings;
 class QWidget;
 
 namespace tessaloom {
@@ -68,14 +69,20 @@ inline std::filesystem::path FsPath(const QString& path) {
 }
 
 // The dialog backed by Qt's file and colour dialogs, shown over the active window.
+// Each file dialog (told apart by its title) opens in the folder it was last left in,
+// kept in the settings between runs.
 class QtDialog : public Dialog {
  public:
+  explicit QtDialog(QSettings& settings) : m_settings(settings) {}
+
   bool ShowOpen() override;
   bool ShowSave() override;
   bool ShowColor() override;
 
  private:
   bool ShowFileDialog(bool save);
+
+  QSettings& m_settings;
 };
 
 }  // namespace tessaloom
