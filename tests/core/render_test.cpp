@@ -8,6 +8,7 @@
 #include "core/render/canvas_drawing.h"
 #include "core/render/view_settings.h"
 #include "core/render/painter.h"
+#include "core/render/pixel_probe.h"
 #include "core/render/preview_drawing.h"
 
 namespace tessaloom {
@@ -68,6 +69,18 @@ RC_GTEST_PROP(RenderFrame, DrawsEveryPixelByTheRule, (bool transparent)) {
   Image canvas(13, 11, kStale);
   Tool_Spr::DrawSprite(canvas, header, FrameFromRows(rows, 0xEE), view, offsetX, offsetY, true);
   RC_ASSERT(canvas == ReferenceDraw(Image(13, 11, kStale), header, rows, view, offsetX, offsetY));
+  // The status bar's probe reads the pixel the drawing shows, and only inside the frame.
+  if (transparent) return;
+  const SprDocument sprite{.Header = header, .Frames = {FrameFromRows(rows, 0xEE)}};
+  const FramePlacement placed = PlaceFrame(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), view,
+                                           offsetX, offsetY);
+  for (int y = 0; y < canvas.Height; ++y) {
+    for (int x = 0; x < canvas.Width; ++x) {
+      const std::optional<ProbedPixel> probed = ProbeFrame(sprite, 1, placed, x, y);
+      RC_ASSERT(probed.has_value() == (canvas.At(x, y) != kStale));
+      if (probed) RC_ASSERT(probed->Color == canvas.At(x, y));
+    }
+  }
 }
 
 TEST(RenderPlacement, FloorsTheExactPositionAndRoundsTheSize) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QFocusEvent>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -85,6 +86,21 @@ TEST_F(ViewTest, AFrameIsDrawnCentredRedrawnOnWindowEventsAndTransparencyShowsEn
 
   Trigger("UseTransparency");
   EXPECT_EQ(CanvasImage().At(place.X + 1, place.Y), ToArgb(TestColor(0)));
+}
+
+TEST_F(ViewTest, ThePixelUnderTheMouseIsInTheStatusBar) {
+  OpenFrame(FrameFromRows({{1, 0}, {0, 1}}));
+  Trigger("ZoomIn");  // scale 4/3: canvas pixels 0 and 1 show frame column 0, pixel 2 column 1
+  const PixelRect place = DrawnArea();
+  const auto hover = [this](int x, int y) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), QPointF(x, y), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&m_window->Canvas(), &move);
+    return m_window->findChild<QLabel*>("PixelPanel")->text();
+  };
+  const Color one = TestColor(1), zero = TestColor(0);
+  EXPECT_EQ(hover(place.X + 1, place.Y), QString::asprintf("Pixel 0, 0: index 1, #%02X%02X%02X", RedOf(one), GreenOf(one), BlueOf(one)));
+  EXPECT_EQ(hover(place.X + 2, place.Y), QString::asprintf("Pixel 1, 0: index 0, #%02X%02X%02X", RedOf(zero), GreenOf(zero), BlueOf(zero)));
+  EXPECT_EQ(hover(place.X - 1, place.Y), QString());
 }
 
 TEST_F(ViewTest, TheBackgroundPictureShowsAtOnceOverTheCheckerboardAndABadOneLeavesIt) {

@@ -68,14 +68,19 @@ FrameSize SizeOfFrame(const SprDocument& sprite, int frameNumber) {
 
 // A frame is a layer at the canvas scale whose centre puts its top-left corner on
 // the centred position; pixel centres then never fall on an image pixel's edge.
+FramePlacement PlaceFrame(int canvasWidth, int canvasHeight, FrameSize size, int zoomStep) {
+  const int scale = Scale(zoomStep);
+  const long long width = static_cast<long long>(scale) * size.Width, height = static_cast<long long>(scale) * size.Height;
+  return {static_cast<int>(CentredStart(canvasWidth, width)), static_cast<int>(CentredStart(canvasHeight, height)),
+          static_cast<int>(width), static_cast<int>(height)};
+}
+
 void DrawFrame(Image& canvas, const SprDocument& sprite, int frameNumber, const ViewSettings& view) {
   Painter::ClearCanvas(canvas, view);
-  const int scale = Scale(view.ZoomStep);
-  const FrameSize size = SizeOfFrame(sprite, frameNumber);
-  const long long width = static_cast<long long>(scale) * size.Width, height = static_cast<long long>(scale) * size.Height;
-  const LayerTransform where{.CenterX = CentredStart(canvas.Width, width) + width / 2.0,
-                             .CenterY = CentredStart(canvas.Height, height) + height / 2.0,
-                             .Zoom = scale};
+  const FramePlacement place = PlaceFrame(canvas.Width, canvas.Height, SizeOfFrame(sprite, frameNumber), view.ZoomStep);
+  const LayerTransform where{.CenterX = place.X + place.Width / 2.0,
+                             .CenterY = place.Y + place.Height / 2.0,
+                             .Zoom = Scale(view.ZoomStep)};
   const int index = frameNumber - 1;
   Image image;
   if (const SprFrame* frame = FrameAt(sprite.Frames, index)) {

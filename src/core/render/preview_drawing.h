@@ -27,6 +27,9 @@ struct FrameSize {
 // The size of frame `frameNumber` (1-based over the list above); 0 x 0 outside it.
 FrameSize SizeOfFrame(const SprDocument& sprite, int frameNumber);
 
+// Where DrawFrame puts a frame of `size` on a canvas of the given size.
+FramePlacement PlaceFrame(int canvasWidth, int canvasHeight, FrameSize size, int zoomStep);
+
 // Clears the canvas (background colour, then the background picture), then draws
 // frame `frameNumber` (1-based over FrameCount's list) at scale s = Scale(ZoomStep)
 // with its top-left corner at (floor((Cw - s*W) / 2), floor((Ch - s*H) / 2)), Cw and

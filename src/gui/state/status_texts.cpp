@@ -31,4 +31,12 @@ QString PaletteToolTip(Color color) {
          SignedText(BlueOf(color));
 }
 
+QString PixelText(const std::optional<ProbedPixel>& pixel) {
+  if (!pixel) return {};
+  const QString place = QStringLiteral("Pixel %1, %2: ").arg(pixel->X).arg(pixel->Y);
+  const QString color = QStringLiteral("#") + QStringLiteral("%1").arg(pixel->Color & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper();
+  if (pixel->Index < 0) return place + color + QStringLiteral(", alpha ") + QString::number(pixel->Color >> 24);
+  return place + QStringLiteral("index ") + QString::number(pixel->Index) + QStringLiteral(", ") + color;
+}
+
 }  // namespace tessaloom

@@ -1,9 +1,12 @@
 #pragma once
 // The texts the windows show for numbers: the status bar's size, position and rate,
-// the zoom indicator and the palette cells' tooltips.
+// the zoom indicator, the palette cells' tooltips and the pixel under the mouse.
 
 #include <QString>
 
+#include <optional>
+
+#include "core/render/pixel_probe.h"
 #include "core/sprite/palette.h"
 
 namespace tessaloom {
@@ -29,5 +32,9 @@ QString ZoomText(int zoomStep);
 // A palette cell's tooltip: red, green and blue as signed numbers joined by commas
 // (" 255, 0, 255").
 QString PaletteToolTip(Color color);
+
+// "Pixel 3, 7: index 5, #0A141E" for an indexed frame, "Pixel 3, 7: #0A141E, alpha
+// 128" for a 32-bit one; empty when the mouse is over no frame pixel.
+QString PixelText(const std::optional<ProbedPixel>& pixel);
 
 }  // namespace tessaloom

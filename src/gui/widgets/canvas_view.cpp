@@ -11,8 +11,10 @@
 
 #include "core/render/canvas_drawing.h"
 #include "core/render/painter.h"
+#include "core/render/pixel_probe.h"
 #include "core/render/preview_drawing.h"
 #include "gui/state/session.h"
+#include "gui/state/status_texts.h"
 
 namespace tessaloom {
 namespace {
@@ -41,6 +43,7 @@ CanvasView::CanvasView(const Session& session, QWidget* parent) : QWidget(parent
   setObjectName(QStringLiteral("SprBG"));
   setAcceptDrops(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
   // The shadow is made first so that the white text lies on top of it.
   // The view's zoom text: "x1" until the first zoom command, or a step remembered.
   const QString& zoomText = session.View().ZoomText();
@@ -145,6 +148,27 @@ void CanvasView::resizeEvent(QResizeEvent* event) {
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) emit rightButtonPressed(event->globalPosition().toPoint());
+}
+
+void CanvasView::mouseMoveEvent(QMouseEvent* event) { emit pixelHovered(PixelUnder(event->position().toPoint())); }
+
+void CanvasView::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  emit pixelHovered({});
+}
+
+QString CanvasView::PixelUnder(QPoint at) const {
+  const PlaybackState& playback = m_session.Playback();
+  if (playback.ActionMode()) return {};
+  const SprDocument& sprite = m_session.Document().Sprite();
+  const int frame = playback.Current();
+  const Preview::FrameSize size = Preview::SizeOfFrame(sprite, frame);
+  const ViewState& view = m_session.View();
+  const QSize client = ClientSize();
+  const FramePlacement place =
+      view.PreviewMode() ? Preview::PlaceFrame(width(), height(), size, view.ZoomStep())
+                         : PlaceFrame(size.Width, size.Height, view.Settings(client.width(), client.height()), 0, 0);
+  return PixelText(ProbeFrame(sprite, frame, place, at.x(), at.y()));
 }
 
 void CanvasView::wheelEvent(QWheelEvent* event) {

@@ -48,12 +48,16 @@ class CanvasView : public QWidget {
   void fileDropped(const QString& path);
   // The wheel turned with Ctrl held: up (+1) zooms in, down (-1) out.
   void zoomWheeled(int direction);
+  // The mouse moved over the canvas: PixelText of the frame pixel under it.
+  void pixelHovered(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -61,6 +65,8 @@ class CanvasView : public QWidget {
   void ConnectSession();
   Status DrawClip();
   void ShowZoomText();
+  // The frame pixel under canvas point `at` in sprite mode, as PixelText words it.
+  QString PixelUnder(QPoint at) const;
   void PlaceZoomLabels();
 
   const Session& m_session;

@@ -60,6 +60,8 @@ void MainWindow::BuildStatusBar() {
   m_sizePanel = AddStatusPanel(bar, "FrameInfoPanel1", m_session.Playback().SizeText(), 1);
   m_positionPanel = AddStatusPanel(bar, "FrameInfoPanel2", m_session.Playback().PositionText(), 1);
   m_fpsPanel = AddStatusPanel(bar, "FrameInfoPanel3", FpsText(m_session.Playback().Interval()), 0);
+  QLabel* pixelPanel = AddStatusPanel(bar, "PixelPanel", {}, 1);
+  connect(m_canvas, &CanvasView::pixelHovered, pixelPanel, &QLabel::setText);
 }
 
 template <class Command>
