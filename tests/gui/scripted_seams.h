@@ -69,15 +69,27 @@ class CapturedMessages : public Messages {
     return yes;
   }
   void AnswerQuestion(bool yes) { m_answers.push_back(yes); }
+  // Records the name; a question about unsaved changes nobody scripted is answered Discard.
+  SaveChoice AskSaveChanges(const QString& name) override {
+    m_savePrompts.push_back(name);
+    if (m_saveChoices.empty()) return SaveChoice::Discard;
+    const SaveChoice choice = m_saveChoices.front();
+    m_saveChoices.pop_front();
+    return choice;
+  }
+  void AnswerSaveChanges(SaveChoice choice) { m_saveChoices.push_back(choice); }
+  const std::vector<QString>& SavePrompts() const { return m_savePrompts; }
 
   const std::vector<Message>& Shown() const { return m_shown; }
   const std::vector<Message>& Asked() const { return m_asked; }
-  bool AllAnswersUsed() const { return m_answers.empty(); }
+  bool AllAnswersUsed() const { return m_answers.empty() && m_saveChoices.empty(); }
 
  private:
   std::vector<Message> m_shown;
   std::vector<Message> m_asked;
   std::deque<bool> m_answers;
+  std::vector<QString> m_savePrompts;
+  std::deque<SaveChoice> m_saveChoices;
 };
 
 }  // namespace tessaloom
