@@ -9,6 +9,7 @@
 
 #include "core/common/file_io.h"
 #include "core/palette/tool_pal.h"
+#include "gui/state/status_texts.h"
 #include "window_fixture.h"
 
 namespace tessaloom {
@@ -79,6 +80,21 @@ TEST_F(PaletteTest, AClickHighlightsTheEntryAndAnEditWritesTheChosenColourUntilU
   CloseWindow();
   EXPECT_EQ(CanvasCount(TestColor(9)), 3);
   EXPECT_FALSE(Action("Palette")->isChecked());
+}
+
+// OK at once keeps the entry; the edited colour, and the undone one, show everywhere.
+TEST_F(PaletteTest, TheColourDialogStartsOnTheEntryAndItsEditShowsInTheTooltipAndPanels) {
+  PaletteWindow& palette = ShowPalette();
+  EXPECT_FALSE(m_session->Document().Modified());
+  Edit(9, MakeColor(10, 20, 30));
+  Edit(9, MakeColor(40, 50, 60));
+  EXPECT_EQ(m_dialog.ColorStarts(), (std::vector<Color>{TestColor(9), MakeColor(10, 20, 30)}));
+  EXPECT_TRUE(m_session->Document().Modified());
+  Trigger("UndoPal");
+  const QString rgb = PaletteToolTip(MakeColor(10, 20, 30));
+  EXPECT_EQ(Cell(9).toolTip(), rgb);
+  EXPECT_EQ(palette.statusBar()->findChild<QLabel*>("PalInfoPanel1")->text(), "RGB: " + rgb);
+  EXPECT_EQ(palette.statusBar()->findChild<QLabel*>("PalInfoPanel2")->text(), "Index: 9");
 }
 
 TEST_F(PaletteTest, TheHistoryKeepsTenEditsOutlivesTheWindowAndEndsWithTheSprite) {

@@ -24,9 +24,13 @@ class ScriptedDialog : public Dialog {
   int TimesShown() const { return m_timesShown; }
   bool AllAnswersUsed() const { return m_answers.empty(); }
 
+  // The colours the colour dialog was shown on, oldest first.
+  const std::vector<Color>& ColorStarts() const { return m_colorStarts; }
+
   bool ShowOpen() override { return AnswerWithFile(); }
   bool ShowSave() override { return AnswerWithFile(); }
   bool ShowColor() override {
+    m_colorStarts.push_back(ChosenColor());
     const Scripted answer = Next();
     if (answer.color) SetChosenColor(*answer.color);
     return answer.color.has_value();
@@ -54,6 +58,7 @@ class ScriptedDialog : public Dialog {
   }
 
   std::deque<Scripted> m_answers;
+  std::vector<Color> m_colorStarts;
   int m_timesShown = 0;
 };
 
