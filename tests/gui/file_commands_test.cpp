@@ -113,7 +113,7 @@ TEST_F(WindowTest, SaveWritesTheSpriteWholeAndReportsFailures) {
   EXPECT_TRUE(LastMessage(2, "Save error"));
 }
 
-enum class Replacing { New, Open, Close };
+enum class Replacing { New, Open, Close, Drop };
 
 // Each way of replacing an edited sprite, with each answer to the question; a Save
 // whose name is cancelled cancels the replacement too.
@@ -128,7 +128,8 @@ TEST_F(WindowTest, EditedSpritesAreOfferedForSavingBeforeTheyAreReplaced) {
       {Replacing::New, SaveChoice::Cancel},     {Replacing::New, SaveChoice::Save, false},
       {Replacing::Open, SaveChoice::Save},      {Replacing::Open, SaveChoice::Discard},
       {Replacing::Open, SaveChoice::Cancel},    {Replacing::Close, SaveChoice::Save},
-      {Replacing::Close, SaveChoice::Discard},  {Replacing::Close, SaveChoice::Cancel}};
+      {Replacing::Close, SaveChoice::Discard},  {Replacing::Close, SaveChoice::Cancel},
+      {Replacing::Drop, SaveChoice::Discard},   {Replacing::Drop, SaveChoice::Cancel}};
   const auto modifiedText = [this] { return m_window->statusBar()->findChild<QLabel*>("ModifiedPanel")->text(); };
   const QString other = WriteSprite("other.spr", TestSprite(5));
   for (const Case& c : cases) {
@@ -145,10 +146,11 @@ TEST_F(WindowTest, EditedSpritesAreOfferedForSavingBeforeTheyAreReplaced) {
     const bool goesOn = saved || c.choice == SaveChoice::Discard;
     if (goesOn && c.by == Replacing::Open) m_dialog.AnswerFile(other);
     if (c.by == Replacing::Close) EXPECT_EQ(m_window->close(), goesOn);
+    else if (c.by == Replacing::Drop) Drop({other});
     else Trigger(c.by == Replacing::New ? "NewFile" : "OpenFile");
 
-    EXPECT_EQ(m_messages.SavePrompts().back(), "a.spr");
-    const std::size_t frames[] = {0, 5, 2};
+    EXPECT_EQ(m_messages.SavePrompts(), std::vector<QString>(static_cast<std::size_t>(&c - cases.data() + 1), "a.spr"));
+    const std::size_t frames[] = {0, 5, 2, 5};
     EXPECT_EQ(Sprite().Frames.size(), goesOn ? frames[static_cast<int>(c.by)] : 2);
     EXPECT_EQ(modifiedText(), saved || (goesOn && c.by != Replacing::Close) ? "" : "Modified");
     auto kept = Tool_Spr::LoadSprite(FsPath(PathOf("kept.spr")));
