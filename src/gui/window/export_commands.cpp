@@ -46,8 +46,8 @@ bool IsGif(ExportFormat format) { return ExportExtension(format) == ".gif"; }
 // keeps its own kind of GIF for ".gif", any other entry gives a transparent still
 // one. Other names, and an entry past the last, keep the entry's choice.
 std::optional<ExportFormat> FollowExtension(const QString& path, std::optional<ExportFormat> chosen) {
-  const QString extension = QFileInfo(path).suffix().toLower();
   if (!chosen) return chosen;
+  const QString extension = QFileInfo(path).suffix().toLower();
   if (extension == QStringLiteral("bmp")) return ExportFormat::Bmp;
   if (extension == QStringLiteral("png")) return ExportFormat::Png;
   if (extension == QStringLiteral("gif") && !IsGif(*chosen)) return ExportFormat::Gif;
