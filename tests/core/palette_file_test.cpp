@@ -50,7 +50,8 @@ TEST(PaletteFile, ImportsFilesUpToTheSizeLimit) {
   ASSERT_TRUE(Tool_Pal::ExportPalette(dir / "colours.pal", TestPaletteFileOrder(), PalForm::Riff));
   EXPECT_EQ(Tool_Pal::ImportPalette(dir / "colours.pal", PalForm::Riff).value(),
             Tool_Spr::SwapPaletteOrder(Tool_Spr::SwapPaletteOrder(TestPaletteFileOrder())));
-  EXPECT_EQ(Tool_Pal::ImportPalette(dir / "colours.pal"), Tool_Pal::ImportPalette(dir / "colours.pal", PalForm::Riff));
+  EXPECT_EQ(Tool_Pal::ImportPalette(dir / "colours.pal").value(),
+            Tool_Pal::ImportPalette(dir / "colours.pal", PalForm::Riff).value());
   ASSERT_TRUE(WriteFileAtomically(dir / "limit.pal", Bytes(Tool_Pal::kMaxPaletteFileSize, 0), "test"));
   EXPECT_TRUE(Tool_Pal::ImportPalette(dir / "limit.pal", PalForm::Raw));
   ASSERT_TRUE(WriteFileAtomically(dir / "large.pal", Bytes(Tool_Pal::kMaxPaletteFileSize + 1, 0), "test"));
