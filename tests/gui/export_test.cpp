@@ -1,4 +1,5 @@
-// Export frame and Export all: the filter entry choosing the format, the files
+// Export frame and Export all: the typed extension or the filter entry choosing the
+// format, the files
 // decoded by Qt's readers, the numbered names, the title while writing, the
 // failures, and the commands held off while an animation is written.
 
@@ -23,8 +24,9 @@ class ExportTest : public WindowTest {
   std::size_t Outputs() const { return TempDir::ListNames(m_dir.Path()).size() - 2; }
 };
 
-TEST_F(ExportTest, EachFilterEntryWritesItsFormat) {
-  // The frame shown is exported, and the name is taken as chosen: the entry decides.
+TEST_F(ExportTest, TheTypedExtensionOrElseTheFilterEntryChoosesTheFormat) {
+  // The frame shown is exported under the name as chosen. A ".gif" keeps a GIF
+  // entry's kind and is a transparent still GIF after any other entry.
   Trigger("Next");
   const struct {
     const char* command;
@@ -32,9 +34,11 @@ TEST_F(ExportTest, EachFilterEntryWritesItsFormat) {
     const char* name;
     const char* format;
     bool transparent;
-  } cases[] = {{"ExportFrame", 1, "f1.gif", "bmp", false}, {"ExportFrame", 2, "f2.bmp", "gif", true},
-               {"ExportFrame", 3, "f3.gif", "gif", false}, {"ExportFrame", 4, "f4.png", "png", true},
-               {"ExportAll", 3, "a3", "gif", false},       {"ExportAll", 6, "a6.png", "png", true}};
+  } cases[] = {{"ExportFrame", 1, "f1", "bmp", false},     {"ExportFrame", 1, "f1.gif", "gif", true},
+               {"ExportFrame", 2, "f2.bmp", "bmp", false}, {"ExportFrame", 3, "f3.gif", "gif", false},
+               {"ExportFrame", 4, "f4.txt", "png", true},  {"ExportFrame", 2, "f5.PNG", "png", true},
+               {"ExportAll", 3, "a3", "gif", false},       {"ExportAll", 6, "a6.bmp", "bmp", false},
+               {"ExportAll", 1, "a1.gif", "gif", true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Answer(c.command, PathOf(c.name), c.entry);
@@ -53,7 +57,7 @@ TEST_F(ExportTest, EachFilterEntryWritesItsFormat) {
   EXPECT_EQ(QImageReader(PathOf("anim.gif")).imageCount(), 3);
   Answer("ExportFrame", PathOf("none.bmp"), 5);
   Answer("ExportAll", PathOf("none.bmp"), 7);
-  EXPECT_EQ(Outputs(), 4u + 2 * 3 + 1);
+  EXPECT_EQ(Outputs(), 6u + 3 * 3 + 1);
   EXPECT_TRUE(m_messages.Shown().empty());
 }
 

@@ -40,6 +40,11 @@ QString Dialog::AskSave(const QString& title, const QString& filter) {
   return m_fileName;
 }
 
+bool Dialog::AskColor(Color start) {
+  m_color = start;
+  return ShowColor();
+}
+
 bool QtDialog::ShowOpen() { return ShowFileDialog(false); }
 
 bool QtDialog::ShowSave() { return ShowFileDialog(true); }

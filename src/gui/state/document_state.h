@@ -1,7 +1,8 @@
 #pragma once
-// The open sprite: its frames and palette, and the text the canvas shows as its
-// tooltip. Loading, New and every edit go through here, and the signals say which
-// of them happened, so the windows redraw what changed.
+// The open sprite: its frames and palette, the file it was read from or saved to, and
+// the text the canvas shows as its tooltip. Loading, New and every edit go through
+// here, and the signals say which of them happened, so the windows redraw what
+// changed. Every edit marks the sprite modified until it is saved or replaced.
 
 #include <QObject>
 #include <QString>
@@ -23,10 +24,17 @@ class DocumentState : public QObject {
   int FrameCount() const { return m_sprite.Header.FrameCount; }
   const std::vector<std::uint8_t>& Palette() const { return m_sprite.Header.Palette; }
 
-  // A sprite read from a file replaces the open one.
-  void Load(SprDocument sprite);
-  // New: no frames and no palette.
+  // A sprite read from `path` replaces the open one.
+  void Load(SprDocument sprite, const QString& path);
+  // New: no frames and no palette, and no file.
   void Clear();
+  // The sprite was written whole to `path`.
+  void MarkSaved(const QString& path);
+
+  // Whether an edit was made since the sprite was loaded, made new or saved.
+  bool Modified() const { return m_modified; }
+  // The file the sprite was read from or last saved to; empty for a new sprite.
+  const QString& FilePath() const { return m_filePath; }
 
   // Inserts an 8-bit bitmap as a frame after frame `after` (0 puts it first); the new
   // frame becomes the one the frame commands work on. A sprite without a palette
@@ -49,9 +57,14 @@ class DocumentState : public QObject {
   void framesEdited(int current);
   void paletteEdited();
   void toolTipChanged();
+  void modifiedChanged();
 
  private:
+  void SetModified(bool modified);
+
   SprDocument m_sprite;
+  QString m_filePath;
+  bool m_modified = false;
   QString m_toolTip;
 };
 

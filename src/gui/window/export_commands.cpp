@@ -40,6 +40,20 @@ std::optional<ExportFormat> AllFormat(int filterIndex) {
   }
 }
 
+bool IsGif(ExportFormat format) { return ExportExtension(format) == ".gif"; }
+
+// A typed ".bmp", ".gif" or ".png" overrides the filter entry's format; a GIF entry
+// keeps its own kind of GIF for ".gif", any other entry gives a transparent still
+// one. Other names, and an entry past the last, keep the entry's choice.
+std::optional<ExportFormat> FollowExtension(const QString& path, std::optional<ExportFormat> chosen) {
+  if (!chosen) return chosen;
+  const QString extension = QFileInfo(path).suffix().toLower();
+  if (extension == QStringLiteral("bmp")) return ExportFormat::Bmp;
+  if (extension == QStringLiteral("png")) return ExportFormat::Png;
+  if (extension == QStringLiteral("gif") && !IsGif(*chosen)) return ExportFormat::Gif;
+  return chosen;
+}
+
 // A typed ".gif" or ".png" picks the format; any other name takes the filter entry's.
 std::optional<ActionExportFormat> ActionFormat(const QString& path, int filterIndex) {
   const QString extension = QFileInfo(path).suffix().toLower();
@@ -68,7 +82,7 @@ void ExportCommands::ExportFrame() {
     return;
   }
   const QString path = m_dialog.AskSave(QStringLiteral("Export Frame to..."), QString::fromLatin1(kFrameFilter));
-  const std::optional<ExportFormat> format = FrameFormat(m_dialog.FilterIndex());
+  const std::optional<ExportFormat> format = FollowExtension(path, FrameFormat(m_dialog.FilterIndex()));
   if (path.isEmpty() || !format) return;
   Write([&] { return tessaloom::ExportFrame(sprite, number, *format, FsPath(path)); });
 }
@@ -80,7 +94,7 @@ void ExportCommands::ExportAll() {
     return;
   }
   const QString path = m_dialog.AskSave(QStringLiteral("Export all frames to..."), QString::fromLatin1(kAllFilter));
-  const std::optional<ExportFormat> format = AllFormat(m_dialog.FilterIndex());
+  const std::optional<ExportFormat> format = FollowExtension(path, AllFormat(m_dialog.FilterIndex()));
   if (path.isEmpty() || !format) return;
   Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), RunWindowEvents); });
 }

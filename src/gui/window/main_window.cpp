@@ -60,6 +60,7 @@ void MainWindow::BuildStatusBar() {
   m_sizePanel = AddStatusPanel(bar, "FrameInfoPanel1", m_session.Playback().SizeText(), 1);
   m_positionPanel = AddStatusPanel(bar, "FrameInfoPanel2", m_session.Playback().PositionText(), 1);
   m_fpsPanel = AddStatusPanel(bar, "FrameInfoPanel3", FpsText(m_session.Playback().Interval()), 0);
+  m_modifiedPanel = AddStatusPanel(bar, "ModifiedPanel", QString(), 0);
   QLabel* pixelPanel = AddStatusPanel(bar, "PixelPanel", {}, 1);
   connect(m_canvas, &CanvasView::pixelHovered, pixelPanel, &QLabel::setText);
 }
@@ -146,6 +147,7 @@ void MainWindow::ConnectSession() {
   connect(&m_session.Playback(), &PlaybackState::positionChanged, this, &MainWindow::ShowPosition);
   connect(&m_session.Playback(), &PlaybackState::intervalChanged, this, &MainWindow::ShowRate);
   connect(&m_session.Recent(), &RecentFiles::changed, this, &MainWindow::ShowRecentFiles);
+  connect(&document, &DocumentState::modifiedChanged, this, &MainWindow::ShowModified);
 }
 
 void MainWindow::RedrawOnWindowEvent() {
@@ -162,7 +164,13 @@ void MainWindow::focusInEvent(QFocusEvent* event) {
   RedrawOnWindowEvent();
 }
 
+// While a file is written the prompt's own Save could not run, so closing then goes
+// on as it always did.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!m_session.Busy() && !m_files.ConfirmReplace()) {
+    event->ignore();
+    return;
+  }
   m_palette.CloseWindow();
   QMainWindow::closeEvent(event);
 }

@@ -63,6 +63,7 @@ class MainWindow : public QMainWindow {
   void ShowPosition();
   void ShowRate();
   void ShowRecentFiles();
+  void ShowModified();
 
   // The window's own events redraw the current frame, when there is one.
   void RedrawOnWindowEvent();
@@ -91,6 +92,7 @@ class MainWindow : public QMainWindow {
   QLabel* m_sizePanel = nullptr;
   QLabel* m_positionPanel = nullptr;
   QLabel* m_fpsPanel = nullptr;
+  QLabel* m_modifiedPanel = nullptr;
   QPointer<ActionsWindow> m_actions;
   bool m_actionsShown = false;
 };

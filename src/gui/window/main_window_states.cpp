@@ -81,6 +81,10 @@ void MainWindow::ShowPosition() {
 
 void MainWindow::ShowRate() { m_fpsPanel->setText(FpsText(m_session.Playback().Interval())); }
 
+void MainWindow::ShowModified() {
+  m_modifiedPanel->setText(m_session.Document().Modified() ? QStringLiteral("Modified") : QString());
+}
+
 void MainWindow::ShowRecentFiles() {
   const QStringList& paths = m_session.Recent().Paths();
   for (int i = 0; i < paths.size(); ++i) {
