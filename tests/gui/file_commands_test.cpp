@@ -5,6 +5,8 @@
 #include <QStatusBar>
 
 #include "core/sprite/spr_reader.h"
+#include "core/sprite/palette.h"
+#include "support/act_bytes.h"
 #include "support/spr_bytes.h"
 #include "window_fixture.h"
 
@@ -64,12 +66,25 @@ TEST_F(WindowTest, DropAndAPathAtStartOpenLikeADialogChoice) {
   EXPECT_EQ(m_dialog.TimesShown(), 0);
 }
 
+TEST_F(WindowTest, DroppedActionsPalettesAndBitmapsGoWhereTheirItemsTakeThem) {
+  OpenByDialog(WriteSprite("hero.spr", TestSprite(2)));
+  Drop({WriteBytes("walk.act", BuildActFile({.Actions = {{.Clips = {{}, {}}}}}))});
+  ASSERT_NE(m_session->Actions().Act(), nullptr);
+  EXPECT_EQ(m_session->Actions().Act()->Actions[0].Clips.size(), 2u);
+  const std::vector<std::uint8_t> grey(1024, 0x40);
+  Drop({WriteBytes("night.pal", grey)});
+  EXPECT_EQ(Tool_Spr::PaletteColor(Sprite().Header.Palette, 9), MakeColor(0x40, 0x40, 0x40));
+  Drop({WriteBitmap("pose.bmp", {{5, 6}})});
+  EXPECT_EQ(Sprite().Frames.size(), 3u);
+  EXPECT_TRUE(m_messages.Shown().empty());
+}
+
 TEST_F(WindowTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing) {
   const QString loaded = WriteSprite("loaded.spr", TestSprite(3));
   OpenByDialog(loaded);
   const std::uint8_t text[] = {'h', 'e', 'l', 'l', 'o'};
   OpenByDialog(WriteBytes("text.spr", text));
-  Drop({WriteSprite("picture.bmp", TestSprite(4))});
+  Drop({WriteSprite("picture.txt", TestSprite(4))});
   EXPECT_TRUE(m_messages.Shown()[0].Detail.contains("text.spr"));
   EXPECT_TRUE(LastMessage(2, "Error Opening Sprite", "This is not a valid sprite file"));
   EXPECT_TRUE(SameImages(Sprite(), TestSprite(3)));

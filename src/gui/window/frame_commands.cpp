@@ -28,8 +28,10 @@ FrameCommands::FrameCommands(Session& session, PaletteCommands& palette, Palette
 
 void FrameCommands::AddFrame() {
   const QString path = m_dialog.AskOpen(QStringLiteral("Import frame ...."), QStringLiteral("Bitmap 8 bits |*.bmp"));
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) AddFrameFrom(path);
+}
 
+void FrameCommands::AddFrameFrom(const QString& path) {
   auto bitmap = Converter_Bmp::ReadBmp(FsPath(path));
   if (!bitmap) {
     m_messages.Show(BitmapMessage(bitmap.error()));

@@ -5,6 +5,8 @@
 // action; the 32-bit colour frames Preview Mode lists are not edited. A bitmap that
 // cannot be read, or is not 8 bits, adds nothing.
 
+#include <QString>
+
 namespace tessaloom {
 
 class Dialog;
@@ -19,6 +21,7 @@ class FrameCommands {
                 Messages& messages);
 
   void AddFrame();
+  void AddFrameFrom(const QString& path);
   void DeleteFrame();
 
  private:

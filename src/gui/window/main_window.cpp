@@ -1,11 +1,13 @@
 #include "gui/window/main_window.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <functional>
 
 #include "core/actions/tool_act.h"
 #include "core/convert/picture_loader.h"
@@ -77,8 +79,7 @@ void MainWindow::ConnectCommands() {
   ConnectEdit({m_menus.OpenFile, m_bars.Open}, [this] { m_files.OpenFile(); });
   connect(m_menus.OpenRecentFile, &QMenu::triggered, this,
           m_session.HeldOffWhileBusy([this](QAction* item) { m_files.OpenRecent(item->data().toInt()); }));
-  connect(m_canvas, &CanvasView::fileDropped, this,
-          m_session.HeldOffWhileBusy([this](const QString& path) { m_files.OpenDropped(path); }));
+  connect(m_canvas, &CanvasView::fileDropped, this, m_session.HeldOffWhileBusy([this](const QString& path) { Drop(path); }));
   ConnectEdit({m_menus.Save, m_bars.Save}, [this] { m_files.Save(); });
   ConnectEdit({m_menus.AddFrame, m_bars.Add}, [this] { m_frames.AddFrame(); });
   ConnectEdit({m_menus.DeleteFrame, m_bars.Sub}, [this] { m_frames.DeleteFrame(); });
@@ -198,13 +199,35 @@ void MainWindow::SetBackground() {
 void MainWindow::ImportAct() {
   const QString path =
       m_dialog.AskOpen(QStringLiteral("Import Actions ...."), QStringLiteral("Ragnarok Action File |*.act"));
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) ImportActFrom(path);
+}
+
+void MainWindow::ImportActFrom(const QString& path) {
   Result<ActData> read = Tool_Act::ReadActFile(FsPath(path));
   if (!read) {
     m_messages.Show(MessageFromError(read.error()));
     return;
   }
   m_session.Actions().ReplaceAct(std::move(*read));
+}
+
+// An action file, a palette or a bitmap goes where its menu item would take it, when
+// that item is enabled; anything else is opened as a sprite.
+void MainWindow::Drop(const QString& path) {
+  const QString extension = QFileInfo(path).suffix().toLower();
+  const struct {
+    const char* extension;
+    QAction* item;
+    std::function<void()> command;
+  } kinds[] = {{"act", m_menus.ImportAct, [&] { ImportActFrom(path); }},
+               {"pal", m_menus.ImportPal, [&] { m_palette.ImportPalFrom(path); }},
+               {"bmp", m_menus.AddFrame, [&] { m_frames.AddFrameFrom(path); }}};
+  for (const auto& kind : kinds) {
+    if (extension != QLatin1String(kind.extension)) continue;
+    if (kind.item->isEnabled()) kind.command();
+    return;
+  }
+  m_files.OpenDropped(path);
 }
 
 ActionsWindow& MainWindow::EnsureActionsWindow() {

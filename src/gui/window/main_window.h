@@ -70,6 +70,9 @@ class MainWindow : public QMainWindow {
   void ShowDrawFailure(const Error& error);
   void SetBackground();
   void ImportAct();
+  void ImportActFrom(const QString& path);
+  // A file dropped on the canvas.
+  void Drop(const QString& path);
   ActionsWindow& EnsureActionsWindow();
   void ToggleActions();
   void SetActionsShown(bool shown);

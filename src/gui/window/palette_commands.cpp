@@ -85,7 +85,10 @@ void PaletteCommands::ExportPal() {
 
 void PaletteCommands::ImportPal() {
   const QString path = AskPaletteFile(false, "Import Palette ....");
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) ImportPalFrom(path);
+}
+
+void PaletteCommands::ImportPalFrom(const QString& path) {
   // The file's content tells its form, whichever entry the dialog remembered.
   auto imported = Tool_Pal::ImportPalette(FsPath(path));
   if (!imported) {
