@@ -81,7 +81,7 @@ TEST(ExportAllFrames, WritesEachFrameAsTheConvertersCodeIt) {
     TempDir dir;
     int coded = 0;
     const ExportFormat format = transparent ? ExportFormat::AnimatedGif : ExportFormat::AnimatedGif87;
-    ASSERT_TRUE(ExportAllFrames(sprite, format, dir / "walk.gif", [&] { ++coded; }));
+    ASSERT_TRUE(ExportAllFrames(sprite, format, dir / "walk.gif", [&] { return ++coded > 0; }));
     EXPECT_EQ(ReadBytes(dir / "walk.gif"), *Converter_Gif::EncodeAnimatedGif(header, sprite.Frames, transparent));
     EXPECT_EQ(coded, 3);
   }
@@ -93,6 +93,12 @@ TEST(ExportAllFrames, AFailureWritesNoFile) {
   ASSERT_TRUE(WriteFileAtomically(dir / "hero-01.png", Bytes{'o', 'l', 'd'}, "test"));
   EXPECT_EQ(ExportFrame(WithA32BitFrame(), 5, ExportFormat::Png, dir / "hero.png").error().detail,
             "It has 3 frame(s) and 1 32-bit colour frame(s).");
+  // Stopped by its caller before the second frame, in either kind of export.
+  for (const ExportFormat format : {ExportFormat::Png, ExportFormat::AnimatedGif}) {
+    int calls = 0;
+    const Status stopped = ExportAllFrames(sprite, format, dir / "stop.gif", [&] { return ++calls < 2; });
+    EXPECT_EQ(stopped ? "" : stopped.error().text, "The export was cancelled.");
+  }
   for (const int number : {0, 4}) {
     const Status status = ExportFrame(sprite, number, ExportFormat::Png, dir / "hero.png");
     ASSERT_FALSE(status);

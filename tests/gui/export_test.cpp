@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QProgressDialog>
 #include <QTimer>
 
 #include "window_fixture.h"
@@ -100,6 +101,20 @@ TEST_F(ExportTest, WhileAnAnimationIsWrittenEditsWaitAndTheViewStillChanges) {
   EXPECT_EQ(Sprite(), before);
   EXPECT_EQ(m_session->View().ZoomStep(), 4);
   EXPECT_EQ(QImageReader(PathOf("walk.gif")).imageCount(), 3);
+}
+
+TEST_F(ExportTest, ALongExportShowsItsProgressAndCancellingLeavesNothing) {
+  std::vector<SprFrame> frames(51, SolidFrame(2, 2, 1));
+  OpenByDialog(WriteSprite("long.spr", SpriteOf(std::move(frames))));
+  const std::size_t before = Outputs();
+  for (const int entry : {1, 4}) {  // numbered bitmaps, one animated GIF
+    QTimer::singleShot(0, m_window.get(), [this] { m_window->findChild<QProgressDialog*>("ExportProgress")->cancel(); });
+    Answer("ExportAll", PathOf("long.gif"), entry);
+    EXPECT_EQ(Outputs(), before);
+  }
+  EXPECT_TRUE(m_messages.Shown().empty());
+  Answer("ExportAll", PathOf("long.bmp"), 1);
+  EXPECT_EQ(Outputs(), before + 51);
 }
 
 }  // namespace

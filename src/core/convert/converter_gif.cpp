@@ -114,15 +114,15 @@ struct FrameTiming {
   std::uint16_t Delay = kOneSecond;
 };
 
-std::vector<std::uint8_t> EncodeAnimation(const SprHeader& header, ImageSize screen,
+Result<std::vector<std::uint8_t>> EncodeAnimation(const SprHeader& header, ImageSize screen,
                                           std::span<const StoredImage> images, FrameTiming timing,
-                                          const std::function<void()>& beforeEachFrame) {
+                                          const FrameCallback& beforeEachFrame) {
   ByteWriter out;
   PutScreen(out, "GIF89a", screen, header);
   PutLoopForever(out);
   GifImageCoder coder;
   for (const StoredImage& image : images) {
-    if (beforeEachFrame) beforeEachFrame();
+    if (beforeEachFrame && !beforeEachFrame()) return Error{.title = kExportTitle, .text = kCancelledText};
     PutGraphicControl(out, timing.Packed, timing.Delay);
     PutImage(out, coder, image);
   }
@@ -149,7 +149,7 @@ std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& fra
 
 Result<std::vector<std::uint8_t>> EncodeAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
                                                     bool transparent,
-                                                    const std::function<void()>& beforeEachFrame) {
+                                                    const FrameCallback& beforeEachFrame) {
   if (header.Palette.empty()) return NoPaletteError();
   auto screen = AnimatedScreen(frames);
   if (!screen) return screen.error();
@@ -189,7 +189,7 @@ Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::files
 
 Status WriteAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
                         const std::filesystem::path& path, bool transparent,
-                        const std::function<void()>& beforeEachFrame) {
+                        const FrameCallback& beforeEachFrame) {
   auto bytes = EncodeAnimatedGif(header, frames, transparent, beforeEachFrame);
   if (!bytes) return bytes.error();
   return WriteFileAtomically(path, *bytes, kExportTitle);

@@ -29,12 +29,17 @@ namespace tessaloom::Converter_Gif {
 // `transparent`, else GIF87a without extension.
 std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent);
 
+// Runs before each frame of an animation is coded; returning false stops the coding,
+// which then fails with kCancelledText.
+using FrameCallback = std::function<bool()>;
+inline constexpr const char* kCancelledText = "The export was cancelled.";
+
 // Every frame, one second each, looping forever. A frame is as wide as its stored
 // rows (its width rounded up to a multiple of 4 in a normal frame), padding included.
 // `beforeEachFrame` runs once before each frame is coded. Refused without a palette.
 Result<std::vector<std::uint8_t>> EncodeAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
                                                     bool transparent,
-                                                    const std::function<void()>& beforeEachFrame = {});
+                                                    const FrameCallback& beforeEachFrame = {});
 
 // Pictures of palette indices shown `Delay` hundredths of a second each, looping
 // forever, index 0 transparent: each `Width` x `Height`, rows bottom-up without
@@ -51,6 +56,6 @@ Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::files
                 bool transparent);
 Status WriteAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
                         const std::filesystem::path& path, bool transparent,
-                        const std::function<void()>& beforeEachFrame = {});
+                        const FrameCallback& beforeEachFrame = {});
 
 }  // namespace tessaloom::Converter_Gif

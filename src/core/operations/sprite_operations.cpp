@@ -47,7 +47,7 @@ Status StageStill(StagedFiles& files, const SprDocument& sprite, int number, Exp
 }
 
 Status StageAnimation(StagedFiles& files, const SprDocument& sprite, ExportFormat format,
-                      const std::filesystem::path& path, const std::function<void()>& beforeEachFrame) {
+                      const std::filesystem::path& path, const Converter_Gif::FrameCallback& beforeEachFrame) {
   auto bytes = Converter_Gif::EncodeAnimatedGif(sprite.Header, sprite.Frames, format == ExportFormat::AnimatedGif,
                                                 beforeEachFrame);
   if (!bytes) return bytes.error();
@@ -82,7 +82,7 @@ Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format, c
 }
 
 Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std::filesystem::path& path,
-                       const std::function<void()>& beforeEachFrame) {
+                       const Converter_Gif::FrameCallback& beforeEachFrame) {
   StagedFiles files;
   if (IsAnimated(format)) {
     if (Status staged = StageAnimation(files, sprite, format, path, beforeEachFrame); !staged) return staged;
@@ -93,7 +93,9 @@ Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std
   const std::size_t count = sprite.Frames.size() + (format == ExportFormat::Png ? sprite.RgbaFrames.size() : 0);
   for (std::size_t i = 0; i < count; ++i) {
     const int number = static_cast<int>(i) + 1;
-    if (beforeEachFrame) beforeEachFrame();
+    if (beforeEachFrame && !beforeEachFrame()) {
+      return Error{.title = kExportErrorTitle, .text = Converter_Gif::kCancelledText};
+    }
     Status staged = StageStill(files, sprite, number, format, NumberedFileName(path, number, extension));
     if (!staged) return staged;
   }

@@ -10,6 +10,7 @@
 
 #include "core/common/result.h"
 #include "core/convert/converter_bmp.h"
+#include "core/convert/converter_gif.h"
 #include "core/sprite/spr_document.h"
 
 namespace tessaloom {
@@ -32,10 +33,11 @@ Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format,
 // A still format writes every frame to its numbered file (NumberedFileName of `path`),
 // PNG the 32-bit colour frames too, numbered on; an animated one writes one looping
 // GIF of the indexed frames at `path`. `beforeEachFrame` runs before each frame is
-// coded (the main window lets its events run there). All or nothing: on a failure no
+// coded (the main window lets its events run and shows the progress there); when it
+// returns false the export stops and fails with Converter_Gif::kCancelledText. All or nothing: on a failure no
 // file the user had is changed and none is left behind.
 Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std::filesystem::path& path,
-                       const std::function<void()>& beforeEachFrame = {});
+                       const Converter_Gif::FrameCallback& beforeEachFrame = {});
 
 // The name of frame `number` (1-based): `chosen` without its extension, if it has one,
 // then "-", the number with at least two digits, and `extension` (with its dot).

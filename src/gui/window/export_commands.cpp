@@ -1,7 +1,9 @@
 #include "gui/window/export_commands.h"
 
 #include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <optional>
 
 #include "core/operations/action_export.h"
@@ -66,8 +68,14 @@ std::optional<ActionExportFormat> ActionFormat(const QString& path, int filterIn
   }
 }
 
+// An export of more frames than this shows its progress and can be cancelled.
+constexpr int kProgressFrames = 50;
+
 // Lets the windows repaint and answer between the frames of a long export.
-void RunWindowEvents() { QCoreApplication::processEvents(); }
+bool RunWindowEvents() {
+  QCoreApplication::processEvents();
+  return true;
+}
 
 }  // namespace
 
@@ -96,7 +104,26 @@ void ExportCommands::ExportAll() {
   const QString path = m_dialog.AskSave(QStringLiteral("Export all frames to..."), QString::fromLatin1(kAllFilter));
   const std::optional<ExportFormat> format = FollowExtension(path, AllFormat(m_dialog.FilterIndex()));
   if (path.isEmpty() || !format) return;
-  Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), RunWindowEvents); });
+  const auto frames = static_cast<int>(sprite.Frames.size());
+  if (frames <= kProgressFrames) {
+    Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), RunWindowEvents); });
+    return;
+  }
+  // Cancelling stops the export before its files are renamed into place, so nothing
+  // new is left behind; the cancelled export is not reported as a failure.
+  QProgressDialog progress(QStringLiteral("Exporting frames..."), QStringLiteral("Cancel"), 0, frames,
+                           QApplication::activeWindow());
+  progress.setObjectName(QStringLiteral("ExportProgress"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  int done = 0;
+  const auto showProgress = [&] {
+    progress.setValue(done++);
+    QCoreApplication::processEvents();
+    return !progress.wasCanceled();
+  };
+  Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), showProgress); },
+        [&] { return progress.wasCanceled(); });
 }
 
 void ExportCommands::ExportAction() {
@@ -112,11 +139,11 @@ void ExportCommands::ExportAction() {
   });
 }
 
-void ExportCommands::Write(const std::function<Status()>& write) {
+void ExportCommands::Write(const std::function<Status()>& write, const std::function<bool()>& cancelled) {
   m_session.SetActivity(Activity::Writing);
   const Status written = write();
   m_session.SetActivity(Activity::Idle);
-  if (written) return;
+  if (written || (cancelled && cancelled())) return;
   Message message = MessageFromError(written.error());
   message.Title = QString::fromLatin1(kExportErrorTitle);
   m_messages.Show(message);

@@ -35,8 +35,9 @@ class ExportCommands {
 
  private:
   void ShowNothingToExport();
-  // Runs `write` with the title saying so, and reports its failure.
-  void Write(const std::function<Status()>& write);
+  // Runs `write` with the title saying so, and reports its failure unless
+  // `cancelled` tells that the user stopped it.
+  void Write(const std::function<Status()>& write, const std::function<bool()>& cancelled = {});
 
   Session& m_session;
   Dialog& m_dialog;
