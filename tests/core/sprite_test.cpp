@@ -170,7 +170,7 @@ TEST(SprFile, EveryTruncationIsAnErrorOrReadsTheSameFrames) {
 }
 
 // Frames are told apart by their one pixel.
-TEST(SprEdit, FramesGoInAfterTheGivenOneAndOutWithTheCountInStep) {
+TEST(SprEdit, FramesGoInAfterTheGivenOneMoveAndGoOutWithTheCountInStep) {
   SprDocument document = SpriteOf({SolidFrame(1, 1, 1), SolidFrame(1, 1, 2), SolidFrame(1, 1, 3)});
   ASSERT_TRUE(InsertFrame(document, 2, SolidFrame(1, 1, 9)));
   ASSERT_TRUE(InsertFrame(document, 4, SolidFrame(1, 1, 8)));
@@ -180,6 +180,11 @@ TEST(SprEdit, FramesGoInAfterTheGivenOneAndOutWithTheCountInStep) {
   for (int index : {1, 5, -1}) DeleteFrame(document, index);  // 5: one past the last of the five left
   EXPECT_EQ(Order(document), (Bytes{7, 2, 9, 3, 8}));
   EXPECT_EQ(document.Header.FrameCount, 5);
+  for (const auto& [from, to] : {std::pair{0, 3}, {4, 1}, {2, 2}, {5, 0}, {0, -1}}) MoveFrame(document, from, to);
+  EXPECT_EQ(Order(document), (Bytes{2, 8, 9, 3, 7}));
+  MoveFrame(document, 1, 4);
+  MoveFrame(document, 4, 1);
+  EXPECT_EQ(Order(document), (Bytes{2, 8, 9, 3, 7}));
   const SprDocument before = document;
   for (int after : {-1, 6}) EXPECT_EQ(InsertFrame(document, after, SolidFrame(1, 1, 9)).error().title, "Add error");
   EXPECT_EQ(document, before);

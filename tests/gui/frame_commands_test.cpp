@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include "core/sprite/spr_reader.h"
+#include "gui/state/dialog.h"
 #include "window_fixture.h"
 
 namespace tessaloom {
@@ -49,6 +51,41 @@ TEST_F(WindowTest, DeleteRemovesTheCurrentFrameAfterAsking) {
   EXPECT_EQ(Enabled({"DeleteFrame"}), QStringList{});
   Trigger("Sub");  // with no frame left there is nothing to ask about
   EXPECT_EQ(m_messages.Asked().size(), 4u);
+}
+
+// Each frame edit is undone and redone whole, its caption naming it; a move is saved.
+TEST_F(WindowTest, FrameEditsMoveUndoAndRedo) {
+  OpenByDialog(WriteSprite("three.spr", TestSprite(3)));
+  const auto widths = [this] {
+    QString text;
+    for (const SprFrame& frame : Sprite().Frames) text += QString::number(frame.Width);
+    return text + " " + PanelText(2) + " " + Action("UndoEdit")->text();
+  };
+  Trigger("Next");
+  QTest::keyClick(m_window.get(), Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(widths(), "354 Frame : 3/ 3 Undo Move Frame 2");
+  Answer("AddFrame", WriteBitmap("new.bmp", {{5, 6}}));
+  EXPECT_EQ(widths(), "3542 Frame : 4/ 4 Undo Add Frame 4");
+  m_messages.AnswerQuestion(true);
+  Trigger("DeleteFrame");
+  EXPECT_EQ(widths(), "354 Frame : 3/ 3 Undo Delete Frame 4");
+  const struct {
+    const char* key;
+    const char* after;
+  } steps[] = {{"Ctrl+Z", "3542 Frame : 4/ 4 Undo Add Frame 4"}, {"Ctrl+Z", "354 Frame : 3/ 3 Undo Move Frame 2"},
+               {"Ctrl+Z", "345 Frame : 2/ 3 Undo"},             {"Ctrl+Shift+Z", "354 Frame : 3/ 3 Undo Move Frame 2"},
+               {"Alt+Left", "345 Frame : 2/ 3 Undo Move Frame 3"}, {"Alt+Left", "435 Frame : 1/ 3 Undo Move Frame 2"}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.key);
+    QTest::keySequence(m_window.get(), QKeySequence(QString::fromLatin1(step.key)));
+    EXPECT_EQ(widths(), step.after);
+  }
+  EXPECT_EQ(Action("RedoEdit")->text(), "Redo");
+  Answer("Save", PathOf("moved.spr"));
+  const auto saved = Tool_Spr::LoadSprite(FsPath(PathOf("moved.spr")));
+  ASSERT_TRUE(saved);
+  EXPECT_TRUE(SameImages(saved->Document, Sprite()));
+  EXPECT_EQ(Sprite().Frames[0].Width, 4);
 }
 
 }  // namespace

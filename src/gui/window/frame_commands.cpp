@@ -70,4 +70,10 @@ void FrameCommands::DeleteFrame() {
   if (confirmed) m_session.Document().DeleteFrame(number);
 }
 
+void FrameCommands::MoveFrame(int by) {
+  if (m_session.Playback().SpriteFrameIsColourFrame()) return;
+  const int number = m_session.Playback().SpriteFrame();
+  m_session.Document().MoveFrame(number, number + by);
+}
+
 }  // namespace tessaloom

@@ -22,6 +22,8 @@ class FrameCommands {
 
   void AddFrame();
   void AddFrameFrom(const QString& path);
+  // Moves the current frame `by` places (-1 left, +1 right); not past either end.
+  void MoveFrame(int by);
   void DeleteFrame();
 
  private:

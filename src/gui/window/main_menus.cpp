@@ -52,10 +52,20 @@ void AddQuitKey(QWidget& window, MainMenus& m) {
   window.addAction(m.Quit);
 }
 
+// Undo and Redo of the frame edits; their captions name the edit.
+void BuildEditMenu(QMenuBar& bar, MainMenus& m) {
+  m.EditMenu = AddMenu(bar, "EditMenu", QStringLiteral("Edit"));
+  m.UndoEdit = AddItem(*m.EditMenu, "UndoEdit", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  m.RedoEdit =
+      AddItem(*m.EditMenu, "RedoEdit", QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+}
+
 void BuildFrameMenu(QMenuBar& bar, MainMenus& m) {
   m.FrameMenu = AddMenu(bar, "FrameMenu", QStringLiteral("Frame"));
   m.AddFrame = AddItem(*m.FrameMenu, "AddFrame", QStringLiteral("Add"), QKeySequence(Qt::CTRL | Qt::Key_A));
   m.DeleteFrame = AddItem(*m.FrameMenu, "DeleteFrame", QStringLiteral("Delete"), QKeySequence(Qt::CTRL | Qt::Key_D));
+  m.MoveLeft = AddItem(*m.FrameMenu, "MoveLeft", QStringLiteral("Move Left"), QKeySequence(Qt::ALT | Qt::Key_Left));
+  m.MoveRight = AddItem(*m.FrameMenu, "MoveRight", QStringLiteral("Move Right"), QKeySequence(Qt::ALT | Qt::Key_Right));
   AddSeparator(*m.FrameMenu, "g2");
   m.ExportFrame = AddItem(*m.FrameMenu, "ExportFrame", QStringLiteral("Export frame ..."));
   m.ExportAll = AddItem(*m.FrameMenu, "ExportAll", QStringLiteral("Export all ..."));
@@ -125,6 +135,7 @@ void BuildPopup(QWidget& window, MainMenus& m) {
 MainMenus BuildMainMenus(QMenuBar& bar, QWidget& window) {
   MainMenus menus;
   BuildFileMenu(bar, menus);
+  BuildEditMenu(bar, menus);
   BuildFrameMenu(bar, menus);
   BuildPaletteMenu(bar, menus);
   BuildActionsMenu(bar, menus);

@@ -23,9 +23,15 @@ struct MainMenus {
   QAction* Exit = nullptr;
   QAction* Quit = nullptr;  // not in a menu: the Ctrl+Q key
 
+  QMenu* EditMenu = nullptr;
+  QAction* UndoEdit = nullptr;
+  QAction* RedoEdit = nullptr;
+
   QMenu* FrameMenu = nullptr;
   QAction* AddFrame = nullptr;
   QAction* DeleteFrame = nullptr;
+  QAction* MoveLeft = nullptr;
+  QAction* MoveRight = nullptr;
   QAction* ExportFrame = nullptr;
   QAction* ExportAll = nullptr;
 

@@ -83,6 +83,13 @@ void MainWindow::ConnectCommands() {
   ConnectEdit({m_menus.Save, m_bars.Save}, [this] { m_files.Save(); });
   ConnectEdit({m_menus.AddFrame, m_bars.Add}, [this] { m_frames.AddFrame(); });
   ConnectEdit({m_menus.DeleteFrame, m_bars.Sub}, [this] { m_frames.DeleteFrame(); });
+  ConnectEdit({m_menus.MoveLeft}, [this] { m_frames.MoveFrame(-1); });
+  ConnectEdit({m_menus.MoveRight}, [this] { m_frames.MoveFrame(+1); });
+  QUndoStack& edits = m_session.Document().FrameEdits();
+  ConnectEdit({m_menus.UndoEdit}, [&edits] { edits.undo(); });
+  ConnectEdit({m_menus.RedoEdit}, [&edits] { edits.redo(); });
+  connect(&edits, &QUndoStack::indexChanged, this, &MainWindow::UpdateActions);
+  connect(&edits, &QUndoStack::cleanChanged, this, &MainWindow::UpdateActions);
   ConnectEdit({m_menus.ExportFrame, m_bars.Export, m_bars.ExpCur}, [this] { m_exports.ExportFrame(); });
   ConnectEdit({m_menus.ExportAll, m_bars.ExpAll}, [this] { m_exports.ExportAll(); });
   ConnectEdit({m_menus.ExportAct}, [this] { m_exports.ExportAction(); });

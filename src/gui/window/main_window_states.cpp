@@ -41,6 +41,12 @@ void MainWindow::UpdateActions() {
   // No new file is opened or added while one is being written.
   SetEnabled({m_bars.Open, m_bars.Export, m_bars.Add}, !m_session.Busy());
   m_menus.DeleteFrame->setEnabled(m_session.Document().FrameCount() > 0 && !m_session.Busy());
+  SetEnabled({m_menus.MoveLeft, m_menus.MoveRight}, m_session.Document().FrameCount() > 1 && !m_session.Busy());
+  const QUndoStack& edits = m_session.Document().FrameEdits();
+  m_menus.UndoEdit->setEnabled(edits.canUndo() && !m_session.Busy());
+  m_menus.RedoEdit->setEnabled(edits.canRedo() && !m_session.Busy());
+  m_menus.UndoEdit->setText(edits.canUndo() ? QStringLiteral("Undo ") + edits.undoText() : QStringLiteral("Undo"));
+  m_menus.RedoEdit->setText(edits.canRedo() ? QStringLiteral("Redo ") + edits.redoText() : QStringLiteral("Redo"));
 
   const SpriteCommands sprite = m_session.SpriteCommandState();
   m_menus.ExportFrame->setEnabled(sprite != SpriteCommands::MenusWithdrawn);
