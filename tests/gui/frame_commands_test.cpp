@@ -1,5 +1,7 @@
 // Adding frames from 8-bit bitmaps and deleting frames.
 
+#include <QImage>
+#include <QListView>
 #include <QTest>
 
 #include "core/sprite/spr_reader.h"
@@ -86,6 +88,20 @@ TEST_F(WindowTest, FrameEditsMoveUndoAndRedo) {
   ASSERT_TRUE(saved);
   EXPECT_TRUE(SameImages(saved->Document, Sprite()));
   EXPECT_EQ(Sprite().Frames[0].Width, 4);
+}
+
+// The strip lists every frame with its number and size, follows the position and
+// goes to a clicked frame.
+TEST_F(WindowTest, TheFrameStripShowsTheFramesAndGoesToTheOneClicked) {
+  OpenByDialog(WriteSprite("three.spr", TestSprite(3)));
+  auto* strip = m_window->findChild<QListView*>("FrameStrip");
+  ASSERT_EQ(strip->model()->rowCount(), 3);
+  EXPECT_EQ(strip->model()->index(2, 0).data().toString(), "3\n5x4");
+  EXPECT_FALSE(strip->model()->index(2, 0).data(Qt::DecorationRole).value<QImage>().isNull());
+  Trigger("Next");
+  EXPECT_EQ(strip->currentIndex().row(), 1);
+  QTest::mouseClick(strip->viewport(), Qt::LeftButton, {}, strip->visualRect(strip->model()->index(2, 0)).center());
+  EXPECT_EQ(PanelText(2), "Frame :  3/ 3");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "gui/window/main_window.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include "gui/widgets/actions_window.h"
 #include "gui/widgets/canvas_view.h"
 #include "gui/widgets/chrome.h"
+#include "gui/widgets/frame_strip.h"
 
 namespace tessaloom {
 namespace {
@@ -45,6 +47,7 @@ MainWindow::MainWindow(Session& session, Dialog& dialog, Messages& messages, QWi
   m_bars = BuildMainToolbars(*this);
   m_canvas = new CanvasView(session, this);
   setCentralWidget(m_canvas);
+  BuildFrameStrip();
   BuildStatusBar();
   ConnectCommands();
   ConnectViewCommands();
@@ -53,6 +56,19 @@ MainWindow::MainWindow(Session& session, Dialog& dialog, Messages& messages, QWi
   UpdateActions();
   ShowRecentFiles();
   resize(kStartWidth, kStartHeight);
+}
+
+void MainWindow::BuildFrameStrip() {
+  auto* strip = new FrameStrip(m_session, this);
+  auto* dock = new QDockWidget(QStringLiteral("Frames"), this);
+  dock->setObjectName(QStringLiteral("FrameStripDock"));
+  dock->setWidget(strip);
+  addDockWidget(Qt::BottomDockWidgetArea, dock);
+  // A click goes to the frame in sprite mode; action mode keeps its clip.
+  connect(strip, &FrameStrip::frameChosen, this, [this](int number) {
+    PlaybackState& playback = m_session.Playback();
+    if (!playback.ActionMode()) playback.StepTo(number, playback.FrameListCount());
+  });
 }
 
 void MainWindow::BuildStatusBar() {

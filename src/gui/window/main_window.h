@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildFrameStrip();
   void BuildStatusBar();
   void ConnectCommands();
   void ConnectViewCommands();
