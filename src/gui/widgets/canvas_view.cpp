@@ -1,5 +1,6 @@
 #include "gui/widgets/canvas_view.h"
 
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -71,7 +72,16 @@ QSize CanvasView::ClientSize() const {
   const QWidget* top = window();
   const auto* main = qobject_cast<const QMainWindow*>(top);
   const QWidget* menu = main ? main->menuWidget() : nullptr;
-  return QSize(top->width(), top->height() - (menu && menu->isVisible() ? menu->height() : 0));
+  QSize client(top->width(), top->height() - (menu && menu->isVisible() ? menu->height() : 0));
+  if (main == nullptr) return client;
+  // Panels docked beside the canvas take their room out of the area drawn on.
+  for (QDockWidget* dock : main->findChildren<QDockWidget*>()) {
+    if (!dock->isVisible() || dock->isFloating()) continue;
+    const Qt::DockWidgetArea area = main->dockWidgetArea(dock);
+    if (area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea) client.rheight() -= dock->height();
+    else client.rwidth() -= dock->width();
+  }
+  return client;
 }
 
 void CanvasView::DrawCurrent() {

@@ -31,7 +31,8 @@ class CanvasView : public QWidget {
   const Image& Canvas() const { return m_canvas; }
   // The canvas as Qt sees it: the same pixels, not a copy.
   QImage View() const;
-  // The area frames are centred on: the top-level window below its menu bar.
+  // The area frames are centred on: the top-level window below its menu bar, less
+  // the panels docked in it.
   QSize ClientSize() const;
 
   // Draws the current frame or clip; a clip that cannot be drawn is reported by
