@@ -1,7 +1,11 @@
 // Adding frames from 8-bit bitmaps and deleting frames.
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QImage>
 #include <QListView>
+#include <QMimeData>
+#include <memory>
 #include <QTest>
 
 #include "core/sprite/spr_reader.h"
@@ -102,6 +106,18 @@ TEST_F(WindowTest, TheFrameStripShowsTheFramesAndGoesToTheOneClicked) {
   EXPECT_EQ(strip->currentIndex().row(), 1);
   QTest::mouseClick(strip->viewport(), Qt::LeftButton, {}, strip->visualRect(strip->model()->index(2, 0)).center());
   EXPECT_EQ(PanelText(2), "Frame :  3/ 3");
+  // Dropped on the right half of the last thumbnail, frame 1 goes to the end, as one
+  // undoable edit.
+  QAbstractItemModel& model = *strip->model();
+  const std::unique_ptr<QMimeData> dragged(model.mimeData({model.index(0, 0)}));
+  const QRect last = strip->visualRect(model.index(2, 0));
+  const QPoint at(last.right() - 2, last.center().y());
+  QDragEnterEvent enter(at, Qt::MoveAction, dragged.get(), Qt::LeftButton, {});
+  QApplication::sendEvent(strip->viewport(), &enter);
+  QDropEvent drop(at, Qt::MoveAction, dragged.get(), Qt::LeftButton, {});
+  QApplication::sendEvent(strip->viewport(), &drop);
+  EXPECT_EQ(Sprite().Frames[2].Width, 3);
+  EXPECT_EQ(Action("UndoEdit")->text(), "Undo Move Frame 1");
 }
 
 }  // namespace

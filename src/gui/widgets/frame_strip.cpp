@@ -1,8 +1,11 @@
 #include "gui/widgets/frame_strip.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPainter>
 
 #include "core/render/preview_drawing.h"
+#include "core/render/view_settings.h"
 #include "core/sprite/palette.h"
 #include "gui/state/session.h"
 #include "gui/state/status_texts.h"
@@ -11,8 +14,11 @@ namespace tessaloom {
 namespace {
 
 constexpr int kCheckerSide = 6;
+constexpr char kFrameMimeType[] = "application/x-tessaloom-frame";
 constexpr int kItemWidth = FrameListModel::kThumbnailSide + 16;
 constexpr int kItemHeight = FrameListModel::kThumbnailSide + 36;
+
+QColor QtColor(Color color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
 // An indexed frame as a picture, index 0 transparent; a 32-bit frame as it is.
 QImage FramePicture(const SprDocument& sprite, int frameNumber) {
@@ -68,6 +74,33 @@ QVariant FrameListModel::data(const QModelIndex& index, int role) const {
   return {};
 }
 
+Qt::ItemFlags FrameListModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::ItemIsDropEnabled;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+}
+
+QStringList FrameListModel::mimeTypes() const { return {QString::fromLatin1(kFrameMimeType)}; }
+
+QMimeData* FrameListModel::mimeData(const QModelIndexList& indexes) const {
+  if (indexes.isEmpty()) return nullptr;
+  auto* data = new QMimeData;
+  data->setData(QString::fromLatin1(kFrameMimeType), QByteArray::number(indexes.first().row()));
+  return data;
+}
+
+// `row` is the place the thumbnail was dropped before, -1 past the last one.
+bool FrameListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int, const QModelIndex&) {
+  if (action != Qt::MoveAction || !data->hasFormat(QString::fromLatin1(kFrameMimeType))) return false;
+  bool isNumber = false;
+  const int from = data->data(QString::fromLatin1(kFrameMimeType)).toInt(&isNumber);
+  const int count = rowCount();
+  if (!isNumber || from < 0 || from >= count) return false;
+  const int before = row < 0 || row > count ? count : row;
+  const int to = before > from ? before - 1 : before;  // the place once the frame has left its own
+  if (to != from) emit moveRequested(from + 1, to + 1);
+  return false;  // the frames are moved by the document, not by the view
+}
+
 void FrameListModel::Reset() {
   beginResetModel();
   m_thumbnails.clear();
@@ -81,7 +114,7 @@ QImage FrameListModel::Thumbnail(int frameNumber) const {
   for (int y = 0; y < kThumbnailSide; y += kCheckerSide)
     for (int x = 0; x < kThumbnailSide; x += kCheckerSide)
       painter.fillRect(x, y, kCheckerSide, kCheckerSide,
-                       (x / kCheckerSide + y / kCheckerSide) % 2 ? QColor(153, 153, 153) : QColor(204, 204, 204));
+                       QtColor((x / kCheckerSide + y / kCheckerSide) % 2 ? kCheckerDark : kCheckerLight));
   const QImage picture = FramePicture(m_session.Document().Sprite(), frameNumber);
   if (!picture.isNull()) {
     const QImage scaled = picture.scaled(kThumbnailSide, kThumbnailSide, Qt::KeepAspectRatio, Qt::FastTransformation);
@@ -94,16 +127,21 @@ FrameStrip::FrameStrip(const Session& session, QWidget* parent)
     : QListView(parent), m_session(session), m_model(session) {
   setObjectName(QStringLiteral("FrameStrip"));
   setModel(&m_model);
-  setFlow(QListView::LeftToRight);
-  setWrapping(false);
   setUniformItemSizes(true);
   setGridSize(QSize(kItemWidth, kItemHeight));
   setIconSize(QSize(FrameListModel::kThumbnailSide, FrameListModel::kThumbnailSide));
+  // Icon mode puts the text under the thumbnail; it sets wrapping, so this comes after.
   setViewMode(QListView::IconMode);
-  setMovement(QListView::Static);
+  setFlow(QListView::LeftToRight);
+  setWrapping(false);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  setDragDropMode(QAbstractItemView::InternalMove);
+  setDefaultDropAction(Qt::MoveAction);
+  setMovement(QListView::Snap);
   setFixedHeight(kItemHeight + 24);
+  viewport()->setAcceptDrops(true);
   connect(this, &QListView::clicked, this, [this](const QModelIndex& index) { emit frameChosen(index.row() + 1); });
+  connect(&m_model, &FrameListModel::moveRequested, this, &FrameStrip::moveRequested);
 
   const DocumentState& document = session.Document();
   for (auto changed : {&DocumentState::loaded, &DocumentState::cleared, &DocumentState::paletteEdited})
@@ -111,6 +149,24 @@ FrameStrip::FrameStrip(const Session& session, QWidget* parent)
   connect(&document, &DocumentState::framesEdited, this, &FrameStrip::ShowFrames);
   connect(&session.View(), &ViewState::previewModeChanged, this, &FrameStrip::ShowFrames);
   connect(&session.Playback(), &PlaybackState::positionChanged, this, &FrameStrip::SelectCurrent);
+}
+
+void FrameStrip::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasFormat(QString::fromLatin1(kFrameMimeType))) event->acceptProposedAction();
+}
+
+void FrameStrip::dragMoveEvent(QDragMoveEvent* event) {
+  if (event->mimeData()->hasFormat(QString::fromLatin1(kFrameMimeType))) event->acceptProposedAction();
+}
+
+void FrameStrip::dropEvent(QDropEvent* event) {
+  const QPoint at = event->position().toPoint();
+  const QModelIndex over = indexAt(at);
+  // Before the thumbnail under the drop, or after it when dropped on its right half.
+  const int row = over.isValid() ? over.row() + (at.x() > visualRect(over).center().x() ? 1 : 0) : -1;
+  m_model.dropMimeData(event->mimeData(), Qt::MoveAction, row, 0, {});
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
 }
 
 void FrameStrip::ShowFrames() {

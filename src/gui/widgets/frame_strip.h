@@ -24,8 +24,21 @@ class FrameListModel : public QAbstractListModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
+  // A thumbnail dragged between two others asks for its frame to be moved there; the
+  // model itself changes only when the frames do.
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
+  bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                    const QModelIndex& parent) override;
+
   // The frames changed: every row is read again.
   void Reset();
+
+ signals:
+  // Frame `number` is to go to place `to` (both 1-based).
+  void moveRequested(int number, int to);
 
  private:
   QImage Thumbnail(int frameNumber) const;
@@ -43,6 +56,15 @@ class FrameStrip : public QListView {
  signals:
   // The user clicked frame `frameNumber` (1-based).
   void frameChosen(int frameNumber);
+  // The user dragged frame `number` to place `to` (both 1-based).
+  void moveRequested(int number, int to);
+
+ protected:
+  // Only thumbnails of this strip are taken. One dropped between two others asks for
+  // the move; the view never moves or removes thumbnails itself.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // The frames or their colours changed, or which frames are listed.

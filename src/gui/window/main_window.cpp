@@ -69,6 +69,8 @@ void MainWindow::BuildFrameStrip() {
     PlaybackState& playback = m_session.Playback();
     if (!playback.ActionMode()) playback.StepTo(number, playback.FrameListCount());
   });
+  connect(strip, &FrameStrip::moveRequested, this,
+          m_session.HeldOffWhileBusy([this](int number, int to) { m_session.Document().MoveFrame(number, to); }));
 }
 
 void MainWindow::BuildStatusBar() {
