@@ -18,6 +18,11 @@ constexpr char kFrameMimeType[] = "application/x-tessaloom-frame";
 constexpr int kItemWidth = FrameListModel::kThumbnailSide + 16;
 constexpr int kItemHeight = FrameListModel::kThumbnailSide + 36;
 
+// A drag is taken only when it carries one of the strip's thumbnails.
+void AcceptThumbnail(QDragMoveEvent& event) {
+  if (event.mimeData()->hasFormat(QString::fromLatin1(kFrameMimeType))) event.acceptProposedAction();
+}
+
 QColor QtColor(Color color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
 // An indexed frame as a picture, index 0 transparent; a 32-bit frame as it is.
@@ -151,13 +156,9 @@ FrameStrip::FrameStrip(const Session& session, QWidget* parent)
   connect(&session.Playback(), &PlaybackState::positionChanged, this, &FrameStrip::SelectCurrent);
 }
 
-void FrameStrip::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasFormat(QString::fromLatin1(kFrameMimeType))) event->acceptProposedAction();
-}
+void FrameStrip::dragEnterEvent(QDragEnterEvent* event) { AcceptThumbnail(*event); }
 
-void FrameStrip::dragMoveEvent(QDragMoveEvent* event) {
-  if (event->mimeData()->hasFormat(QString::fromLatin1(kFrameMimeType))) event->acceptProposedAction();
-}
+void FrameStrip::dragMoveEvent(QDragMoveEvent* event) { AcceptThumbnail(*event); }
 
 void FrameStrip::dropEvent(QDropEvent* event) {
   const QPoint at = event->position().toPoint();
