@@ -9,7 +9,7 @@
 
 #include "cli/cli.h"
 #include "cli/commands.h"
-#include "core/operations/sprite_operations.h"
+#include "core/operations/file_export.h"
 
 namespace tessaloom::cli {
 namespace {
@@ -33,11 +33,15 @@ int Export(Console& console, const ExportOptions& options) {
     console.err << "tessaloom-cli: --frame and --all do not go with an animated format\n";
     return kExitUsage;
   }
+  if (IsAnimated(options.format) || options.all) {
+    auto exported = ExportSpriteFile(options.sprite, options.format, options.output);
+    if (!exported) return Report(console, exported.error());
+    if (exported->Warning) Report(console, *exported->Warning);
+    return kExitOk;
+  }
   auto sprite = LoadSpriteFile(console, options.sprite);
   if (!sprite) return Report(console, sprite.error());
-  const Status status = IsAnimated(options.format) || options.all
-                            ? ExportAllFrames(*sprite, options.format, options.output)
-                            : ExportFrame(*sprite, options.frame, options.format, options.output);
+  const Status status = ExportFrame(*sprite, options.frame, options.format, options.output);
   return status ? kExitOk : Report(console, status.error());
 }
 

@@ -81,7 +81,7 @@ TEST(ExportAllFrames, WritesEachFrameAsTheConvertersCodeIt) {
     TempDir dir;
     int coded = 0;
     const ExportFormat format = transparent ? ExportFormat::AnimatedGif : ExportFormat::AnimatedGif87;
-    ASSERT_TRUE(ExportAllFrames(sprite, format, dir / "walk.gif", [&] { return ++coded > 0; }));
+    ASSERT_TRUE(ExportAllFrames(sprite, format, dir / "walk.gif", {.BeforeEachFrame = [&] { return ++coded > 0; }}));
     EXPECT_EQ(ReadBytes(dir / "walk.gif"), *Converter_Gif::EncodeAnimatedGif(header, sprite.Frames, transparent));
     EXPECT_EQ(coded, 3);
   }
@@ -96,7 +96,7 @@ TEST(ExportAllFrames, AFailureWritesNoFile) {
   // Stopped by its caller before the second frame, in either kind of export.
   for (const ExportFormat format : {ExportFormat::Png, ExportFormat::AnimatedGif}) {
     int calls = 0;
-    const Status stopped = ExportAllFrames(sprite, format, dir / "stop.gif", [&] { return ++calls < 2; });
+    const Status stopped = ExportAllFrames(sprite, format, dir / "stop.gif", {.BeforeEachFrame = [&] { return ++calls < 2; }});
     EXPECT_EQ(stopped ? "" : stopped.error().text, "The export was cancelled.");
   }
   for (const int number : {0, 4}) {

@@ -109,30 +109,28 @@ Error NoPaletteError() {
                .text = "The sprite has no palette: an animated GIF cannot be written without colours"};
 }
 
-struct FrameTiming {
-  std::uint8_t Packed = kRestoreTransparent;  // disposal and transparency flag
-  std::uint16_t Delay = kOneSecond;
-};
-
-Result<std::vector<std::uint8_t>> EncodeAnimation(const SprHeader& header, ImageSize screen,
-                                          std::span<const StoredImage> images, FrameTiming timing,
-                                          const FrameCallback& beforeEachFrame) {
-  ByteWriter out;
-  PutScreen(out, "GIF89a", screen, header);
-  PutLoopForever(out);
-  GifImageCoder coder;
+Result<std::vector<std::uint8_t>> EncodeAnimation(const SprHeader& header, const AnimationSettings& settings,
+                                                  std::span<const StoredImage> images,
+                                                  const FrameCallback& beforeEachFrame) {
+  std::vector<std::uint8_t> bytes;
+  const ByteSink collect = [&bytes](std::span<const std::uint8_t> piece) -> Status {
+    bytes.insert(bytes.end(), piece.begin(), piece.end());
+    return {};
+  };
+  auto encoder = AnimationEncoder::Start(header, settings, collect);
+  if (!encoder) return encoder.error();
   for (const StoredImage& image : images) {
     if (beforeEachFrame && !beforeEachFrame()) return Error{.title = kExportTitle, .text = kCancelledText};
-    PutGraphicControl(out, timing.Packed, timing.Delay);
-    PutImage(out, coder, image);
+    if (Status added = encoder->Add(image); !added) return added.error();
   }
-  out.U8(kTrailer);
-  return out.Take();
+  if (Status finished = encoder->Finish(); !finished) return finished.error();
+  return bytes;
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent) {
+std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent,
+                                    GifCoding /*coding*/) {
   const ImageSize size = SizeOf(frame);
   ByteWriter out;
   PutScreen(out, transparent ? "GIF89a" : "GIF87a", size, header);
@@ -148,27 +146,20 @@ std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& fra
 }
 
 Result<std::vector<std::uint8_t>> EncodeAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
-                                                    bool transparent,
+                                                    bool transparent, GifCoding coding,
                                                     const FrameCallback& beforeEachFrame) {
-  if (header.Palette.empty()) return NoPaletteError();
   auto screen = AnimatedScreen(frames);
   if (!screen) return screen.error();
   std::vector<StoredImage> images;
   images.reserve(frames.size());
   for (const SprFrame& frame : frames) images.push_back(AnimatedImage(frame));
-  return EncodeAnimation(header, *screen, images,
-                         FrameTiming{.Packed = transparent ? kRestoreTransparent : kRestoreOpaque, .Delay = kOneSecond},
-                         beforeEachFrame);
+  return EncodeAnimation(header,
+                         AnimationSettings{.Width = screen->Width, .Height = screen->Height,
+                                           .Transparent = transparent, .Delay = kOneSecond, .Coding = coding},
+                         images, beforeEachFrame);
 }
 
 Result<std::vector<std::uint8_t>> EncodeIndexedAnimation(const SprHeader& header, const IndexedAnimation& animation) {
-  if (header.Palette.empty()) return NoPaletteError();
-  if (animation.Width > static_cast<int>(kMaxGifSide) || animation.Height > static_cast<int>(kMaxGifSide)) {
-    return Error{.title = kExportTitle,
-                 .text = "The animation is too big for a GIF image",
-                 .detail = std::to_string(animation.Width) + " x " + std::to_string(animation.Height) +
-                           " pixels; at most 65535 a side"};
-  }
   const ImageSize screen{.Width = std::max(animation.Width, 0), .Height = std::max(animation.Height, 0)};
   std::vector<StoredImage> images;
   images.reserve(animation.Frames.size());
@@ -178,19 +169,54 @@ Result<std::vector<std::uint8_t>> EncodeIndexedAnimation(const SprHeader& header
                                  .Width = screen.Width,
                                  .Height = screen.Height});
   }
-  return EncodeAnimation(header, screen, images, FrameTiming{.Packed = kRestoreTransparent, .Delay = animation.Delay},
-                         {});
+  return EncodeAnimation(
+      header, AnimationSettings{.Width = screen.Width, .Height = screen.Height, .Delay = animation.Delay}, images, {});
+}
+
+AnimationEncoder::AnimationEncoder(const AnimationSettings& settings, ByteSink sink)
+    : m_settings(settings), m_sink(std::move(sink)) {}
+
+Result<AnimationEncoder> AnimationEncoder::Start(const SprHeader& header, const AnimationSettings& settings,
+                                                 ByteSink sink) {
+  if (header.Palette.empty()) return NoPaletteError();
+  if (settings.Width > static_cast<int>(kMaxGifSide) || settings.Height > static_cast<int>(kMaxGifSide)) {
+    return Error{.title = kExportTitle,
+                 .text = "The animation is too big for a GIF image",
+                 .detail = std::to_string(settings.Width) + " x " + std::to_string(settings.Height) +
+                           " pixels; at most 65535 a side"};
+  }
+  AnimationEncoder encoder(settings, std::move(sink));
+  PutScreen(encoder.m_out, "GIF89a",
+            ImageSize{.Width = std::max(settings.Width, 0), .Height = std::max(settings.Height, 0)}, header);
+  PutLoopForever(encoder.m_out);
+  return encoder;
+}
+
+Status AnimationEncoder::Add(const StoredImage& image) {
+  PutGraphicControl(m_out, m_settings.Transparent ? kRestoreTransparent : kRestoreOpaque, m_settings.Delay);
+  PutImage(m_out, m_coder, image);
+  return Flush();
+}
+
+Status AnimationEncoder::Finish() {
+  m_out.U8(kTrailer);
+  return Flush();
+}
+
+Status AnimationEncoder::Flush() {
+  const std::vector<std::uint8_t> bytes = m_out.Take();
+  m_out = ByteWriter{};
+  return m_sink(bytes);
 }
 
 Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::filesystem::path& path,
-                bool transparent) {
-  return WriteFileAtomically(path, EncodeGif(header, frame, transparent), kExportTitle);
+                bool transparent, GifCoding coding) {
+  return WriteFileAtomically(path, EncodeGif(header, frame, transparent, coding), kExportTitle);
 }
 
 Status WriteAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
-                        const std::filesystem::path& path, bool transparent,
-                        const FrameCallback& beforeEachFrame) {
-  auto bytes = EncodeAnimatedGif(header, frames, transparent, beforeEachFrame);
+                        const std::filesystem::path& path, bool transparent) {
+  auto bytes = EncodeAnimatedGif(header, frames, transparent);
   if (!bytes) return bytes.error();
   return WriteFileAtomically(path, *bytes, kExportTitle);
 }

@@ -20,14 +20,23 @@
 #include <span>
 #include <vector>
 
+#include "core/common/byte_sink.h"
+#include "core/common/byte_writer.h"
 #include "core/common/result.h"
+#include "core/convert/gif_lzw.h"
 #include "core/sprite/spr_document.h"
 
 namespace tessaloom::Converter_Gif {
 
+// Plain: the restricted 9-bit code of gif_lzw.h, each animation frame whole, as
+// described above. Compact: codes growing to 12 bits and, in an animation, only the
+// part of each frame that changed; decoded, the same pictures as Plain.
+enum class GifCoding { Plain, Compact };
+
 // A still picture `Width` x `Height`: GIF89a with palette index 0 transparent when
 // `transparent`, else GIF87a without extension.
-std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent);
+std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent,
+                                    GifCoding coding = GifCoding::Plain);
 
 // Runs before each frame of an animation is coded; returning false stops the coding,
 // which then fails with kCancelledText.
@@ -38,7 +47,7 @@ inline constexpr const char* kCancelledText = "The export was cancelled.";
 // rows (its width rounded up to a multiple of 4 in a normal frame), padding included.
 // `beforeEachFrame` runs once before each frame is coded. Refused without a palette.
 Result<std::vector<std::uint8_t>> EncodeAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
-                                                    bool transparent,
+                                                    bool transparent, GifCoding coding = GifCoding::Plain,
                                                     const FrameCallback& beforeEachFrame = {});
 
 // Pictures of palette indices shown `Delay` hundredths of a second each, looping
@@ -52,10 +61,40 @@ struct IndexedAnimation {
 };
 Result<std::vector<std::uint8_t>> EncodeIndexedAnimation(const SprHeader& header, const IndexedAnimation& animation);
 
+// An animation coded frame by frame: the bytes go to the sink as they are made, and
+// only the frames the coding compares are held, so memory does not grow with the
+// number of frames.
+struct AnimationSettings {
+  int Width = 0;   // the logical screen every image is placed on, at its top-left
+  int Height = 0;
+  bool Transparent = true;  // index 0 transparent, each frame restored to background after it
+  std::uint16_t Delay = 100;  // hundredths of a second, every frame
+  GifCoding Coding = GifCoding::Plain;
+};
+
+class AnimationEncoder {
+ public:
+  // Writes the header. Refused without a palette or when a side is over 65535.
+  static Result<AnimationEncoder> Start(const SprHeader& header, const AnimationSettings& settings, ByteSink sink);
+
+  // The next frame, at most the screen's size.
+  Status Add(const StoredImage& image);
+  // Writes what is still held and the trailer.
+  Status Finish();
+
+ private:
+  AnimationEncoder(const AnimationSettings& settings, ByteSink sink);
+  Status Flush();
+
+  AnimationSettings m_settings;
+  ByteSink m_sink;
+  ByteWriter m_out;
+  GifImageCoder m_coder;
+};
+
 Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::filesystem::path& path,
-                bool transparent);
+                bool transparent, GifCoding coding = GifCoding::Plain);
 Status WriteAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
-                        const std::filesystem::path& path, bool transparent,
-                        const FrameCallback& beforeEachFrame = {});
+                        const std::filesystem::path& path, bool transparent);
 
 }  // namespace tessaloom::Converter_Gif

@@ -14,11 +14,12 @@
 namespace tessaloom {
 namespace {
 
-Result<std::vector<std::uint8_t>> EncodeStill(ExportFormat format, const SprHeader& header, const SprFrame& frame) {
+Result<std::vector<std::uint8_t>> EncodeStill(ExportFormat format, const SprHeader& header, const SprFrame& frame,
+                                              Converter_Gif::GifCoding coding) {
   switch (format) {
     case ExportFormat::Bmp: return Converter_Bmp::SerializeBmp(header, frame);
-    case ExportFormat::Gif: return Converter_Gif::EncodeGif(header, frame, true);
-    case ExportFormat::Gif87: return Converter_Gif::EncodeGif(header, frame, false);
+    case ExportFormat::Gif: return Converter_Gif::EncodeGif(header, frame, true, coding);
+    case ExportFormat::Gif87: return Converter_Gif::EncodeGif(header, frame, false, coding);
     case ExportFormat::Png: return Converter_Png::EncodeIndexedPng(header, frame);
     default: assert(!IsAnimated(format)); return Error{.title = kExportErrorTitle, .text = "Not a still format."};
   }
@@ -37,19 +38,19 @@ Result<std::vector<std::uint8_t>> EncodeRgbaStill(ExportFormat format, const Spr
 
 // `number` counts the indexed frames first, then the 32-bit colour frames.
 Status StageStill(StagedFiles& files, const SprDocument& sprite, int number, ExportFormat format,
-                  const std::filesystem::path& path) {
+                  const std::filesystem::path& path, Converter_Gif::GifCoding coding) {
   const auto indexed = static_cast<int>(sprite.Frames.size());
   auto bytes = number <= indexed
-                   ? EncodeStill(format, sprite.Header, sprite.Frames[static_cast<std::size_t>(number - 1)])
+                   ? EncodeStill(format, sprite.Header, sprite.Frames[static_cast<std::size_t>(number - 1)], coding)
                    : EncodeRgbaStill(format, sprite.RgbaFrames[static_cast<std::size_t>(number - indexed - 1)], number);
   if (!bytes) return bytes.error();
   return files.Stage(path, *bytes, kExportErrorTitle);
 }
 
 Status StageAnimation(StagedFiles& files, const SprDocument& sprite, ExportFormat format,
-                      const std::filesystem::path& path, const Converter_Gif::FrameCallback& beforeEachFrame) {
+                      const std::filesystem::path& path, const ExportOptions& options) {
   auto bytes = Converter_Gif::EncodeAnimatedGif(sprite.Header, sprite.Frames, format == ExportFormat::AnimatedGif,
-                                                beforeEachFrame);
+                                                options.Coding, options.BeforeEachFrame);
   if (!bytes) return bytes.error();
   return files.Stage(path, *bytes, kExportErrorTitle);
 }
@@ -68,7 +69,8 @@ std::string ExportExtension(ExportFormat format) {
   }
 }
 
-Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format, const std::filesystem::path& path) {
+Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format, const std::filesystem::path& path,
+                   const ExportOptions& options) {
   const std::size_t count = sprite.Frames.size(), rgbaCount = sprite.RgbaFrames.size();
   if (number < 1 || static_cast<std::size_t>(number) > count + rgbaCount) {
     const std::string rgba = rgbaCount == 0 ? "" : " and " + std::to_string(rgbaCount) + " 32-bit colour frame(s)";
@@ -77,15 +79,15 @@ Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format, c
                  .detail = "It has " + std::to_string(count) + " frame(s)" + rgba + "."};
   }
   StagedFiles files;
-  if (Status staged = StageStill(files, sprite, number, format, path); !staged) return staged;
+  if (Status staged = StageStill(files, sprite, number, format, path, options.Coding); !staged) return staged;
   return files.Commit();
 }
 
 Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std::filesystem::path& path,
-                       const Converter_Gif::FrameCallback& beforeEachFrame) {
+                       const ExportOptions& options) {
   StagedFiles files;
   if (IsAnimated(format)) {
-    if (Status staged = StageAnimation(files, sprite, format, path, beforeEachFrame); !staged) return staged;
+    if (Status staged = StageAnimation(files, sprite, format, path, options); !staged) return staged;
     return files.Commit();
   }
   const std::string extension = ExportExtension(format);
@@ -93,10 +95,11 @@ Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std
   const std::size_t count = sprite.Frames.size() + (format == ExportFormat::Png ? sprite.RgbaFrames.size() : 0);
   for (std::size_t i = 0; i < count; ++i) {
     const int number = static_cast<int>(i) + 1;
-    if (beforeEachFrame && !beforeEachFrame()) {
+    if (options.BeforeEachFrame && !options.BeforeEachFrame()) {
       return Error{.title = kExportErrorTitle, .text = Converter_Gif::kCancelledText};
     }
-    Status staged = StageStill(files, sprite, number, format, NumberedFileName(path, number, extension));
+    Status staged =
+        StageStill(files, sprite, number, format, NumberedFileName(path, number, extension), options.Coding);
     if (!staged) return staged;
   }
   return files.Commit();

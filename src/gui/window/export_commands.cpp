@@ -106,7 +106,7 @@ void ExportCommands::ExportAll() {
   if (path.isEmpty() || !format) return;
   const auto frames = static_cast<int>(sprite.Frames.size());
   if (frames <= kProgressFrames) {
-    Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), RunWindowEvents); });
+    Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), {.BeforeEachFrame = RunWindowEvents}); });
     return;
   }
   // Cancelling stops the export before its files are renamed into place, so nothing
@@ -122,7 +122,7 @@ void ExportCommands::ExportAll() {
     QCoreApplication::processEvents();
     return !progress.wasCanceled();
   };
-  Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), showProgress); },
+  Write([&] { return ExportAllFrames(sprite, *format, FsPath(path), {.BeforeEachFrame = showProgress}); },
         [&] { return progress.wasCanceled(); });
 }
 
