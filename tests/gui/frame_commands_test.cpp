@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QImage>
+#include <QLabel>
 #include <QListView>
 #include <QMimeData>
 #include <memory>
@@ -92,6 +93,12 @@ TEST_F(WindowTest, FrameEditsMoveUndoAndRedo) {
   ASSERT_TRUE(saved);
   EXPECT_TRUE(SameImages(saved->Document, Sprite()));
   EXPECT_EQ(Sprite().Frames[0].Width, 4);
+  // Undone past the save the sprite differs from its file; redone, it is the file again.
+  const auto modified = [this] { return m_window->findChild<QLabel*>("ModifiedPanel")->text(); };
+  QTest::keySequence(m_window.get(), QKeySequence(QStringLiteral("Ctrl+Z")));
+  EXPECT_EQ(modified(), "Modified");
+  QTest::keySequence(m_window.get(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+  EXPECT_EQ(modified(), "");
 }
 
 // The strip lists every frame with its number and size, follows the position and

@@ -30,7 +30,10 @@ class FrameEdit : public QUndoCommand {
 
 }  // namespace
 
-DocumentState::DocumentState(QObject* parent) : QObject(parent) {}
+DocumentState::DocumentState(QObject* parent) : QObject(parent) {
+  // Undoing the frame edits back to the saved state leaves the sprite as it was saved.
+  connect(&m_frameEdits, &QUndoStack::cleanChanged, this, &DocumentState::UpdateModified);
+}
 
 void DocumentState::Load(SprDocument sprite, const QString& path) {
   m_frameEdits.clear();
@@ -48,7 +51,9 @@ void DocumentState::Clear() {
 
 void DocumentState::MarkSaved(const QString& path) {
   m_filePath = path;
-  SetModified(false);
+  m_frameEdits.setClean();
+  m_paletteChanged = false;
+  UpdateModified();
 }
 
 // The bitmap is decoded and inserted at once, so that its refusal is told before
@@ -116,20 +121,19 @@ void DocumentState::PushFrameEdit(const QString& text, std::function<void()> red
   m_frameEdits.push(new FrameEdit(text, std::move(redo), std::move(undo), alreadyDone));
 }
 
-void DocumentState::FramesChanged(int current) {
-  SetModified(true);
-  emit framesEdited(current);
-}
+void DocumentState::FramesChanged(int current) { emit framesEdited(current); }
 
 void DocumentState::ReplacePalette(std::vector<std::uint8_t> palette) {
   m_sprite.Header.Palette = std::move(palette);
-  SetModified(true);
+  m_paletteChanged = true;
+  UpdateModified();
   emit paletteEdited();
 }
 
 bool DocumentState::SetPaletteEntry(int index, Color color) {
   if (!Tool_Spr::SetPaletteColor(m_sprite.Header.Palette, index, color)) return false;
-  SetModified(true);
+  m_paletteChanged = true;
+  UpdateModified();
   emit paletteEdited();
   return true;
 }
@@ -139,7 +143,8 @@ void DocumentState::SetToolTip(const QString& text) {
   emit toolTipChanged();
 }
 
-void DocumentState::SetModified(bool modified) {
+void DocumentState::UpdateModified() {
+  const bool modified = m_paletteChanged || !m_frameEdits.isClean();
   if (m_modified == modified) return;
   m_modified = modified;
   emit modifiedChanged();

@@ -2,9 +2,9 @@
 // The open sprite: its frames and palette, the file it was read from or saved to, and
 // the text the canvas shows as its tooltip. Loading, New and every edit go through
 // here, and the signals say which of them happened, so the windows redraw what
-// changed. Every edit marks the sprite modified until it is saved or replaced. The
-// frame edits (add, delete, move) go on an undo stack, emptied by Load and New; the
-// palette keeps an undo history of its own.
+// changed. The frame edits (add, delete, move) go on an undo stack, emptied by Load
+// and New, whose clean state is the saved sprite; the palette keeps an undo history
+// of its own, and any palette change marks the sprite modified until it is saved.
 
 #include <QObject>
 #include <QString>
@@ -69,16 +69,17 @@ class DocumentState : public QObject {
   void modifiedChanged();
 
  private:
-  void SetModified(bool modified);
+  void UpdateModified();
   // Pushes a frame edit named `text`; `alreadyDone` when `redo` has been done already.
   void PushFrameEdit(const QString& text, std::function<void()> redo, std::function<void()> undo,
                      bool alreadyDone = false);
-  // After a frame edit: the sprite is modified and frame `current` is the one left.
+  // After a frame edit: frame `current` is the one left.
   void FramesChanged(int current);
 
   SprDocument m_sprite;
   QString m_filePath;
   bool m_modified = false;
+  bool m_paletteChanged = false;  // since the sprite was loaded, made new or saved
   QString m_toolTip;
   QUndoStack m_frameEdits;
 };

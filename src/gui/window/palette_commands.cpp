@@ -12,7 +12,12 @@
 namespace tessaloom {
 PaletteCommands::PaletteCommands(Session& session, PaletteEditing& editing, Dialog& dialog, Messages& messages,
                                  QObject* parent)
-    : QObject(parent), m_session(session), m_editing(editing), m_dialog(dialog), m_messages(messages) {}
+    : QObject(parent), m_session(session), m_editing(editing), m_dialog(dialog), m_messages(messages) {
+  // An undone frame edit can give back the palette the sprite had before it.
+  connect(&session.Document(), &DocumentState::paletteEdited, this, [this] {
+    if (m_window) m_window->ShowPalette(m_session.Document().Palette());
+  });
+}
 
 PaletteCommands::~PaletteCommands() { delete m_window.data(); }
 
