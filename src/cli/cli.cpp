@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "core/actions/tool_act.h"
 #include "core/sprite/spr_reader.h"
 
 namespace tessaloom::cli {
@@ -35,6 +36,22 @@ Result<SprDocument> LoadSpriteFile(Console& console, const std::filesystem::path
   if (!loaded) return loaded.error();
   if (loaded->Warning) PrintError(console, *loaded->Warning);
   return std::move(loaded->Document);
+}
+
+Result<ActData> LoadActFile(const std::filesystem::path& path, int action, int clip) {
+  auto act = Tool_Act::ReadActFile(path);
+  if (!act) return act.error();
+  const auto outOfRange = [](const std::string& option, int value, std::size_t count, const std::string& what) {
+    return Error{.title = "Usage error",
+                 .text = option + " " + std::to_string(value) + " is not in the action file",
+                 .detail = "it has " + std::to_string(count) + " " + what + ", numbered from 0"};
+  };
+  if (static_cast<std::size_t>(action) >= act->Actions.size()) {
+    return outOfRange("--action", action, act->Actions.size(), "action(s)");
+  }
+  const std::size_t clips = act->Actions[static_cast<std::size_t>(action)].Clips.size();
+  if (clip >= 0 && static_cast<std::size_t>(clip) >= clips) return outOfRange("--clip", clip, clips, "clip(s) in that action");
+  return act;
 }
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

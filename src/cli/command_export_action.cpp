@@ -8,7 +8,6 @@
 
 #include "cli/cli.h"
 #include "cli/commands.h"
-#include "core/actions/tool_act.h"
 #include "core/operations/action_export.h"
 
 namespace tessaloom::cli {
@@ -29,7 +28,7 @@ struct ExportActionOptions {
 int ExportActionFiles(Console& console, const ExportActionOptions& options) {
   auto sprite = LoadSpriteFile(console, options.sprite);
   if (!sprite) return Report(console, sprite.error());
-  auto act = Tool_Act::ReadActFile(options.act);
+  auto act = LoadActFile(options.act, options.action);
   if (!act) return Report(console, act.error());
   const Status status = ExportAction(*sprite, *act, options.action, options.zoom, options.format, options.output);
   return status ? kExitOk : Report(console, status.error());

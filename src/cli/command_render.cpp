@@ -7,7 +7,6 @@
 #include <optional>
 #include <sstream>
 
-#include "core/actions/tool_act.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "core/convert/converter_png.h"
@@ -67,7 +66,7 @@ Status DrawRequested(Image& canvas, const SprDocument& sprite, const RenderOptio
     }
     return {};
   }
-  auto act = Tool_Act::ReadActFile(options.act);
+  auto act = LoadActFile(options.act, options.action, options.clip);
   if (!act) return act.error();
   if (options.preview) return Preview::DrawClip(canvas, sprite, &*act, options.action, options.clip, view);
   return Painter::DrawClip(canvas, sprite, &*act, options.action, options.clip, view);

@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <memory>
 
+#include "core/actions/act_data.h"
 #include "core/common/result.h"
 #include "core/sprite/spr_document.h"
 
@@ -43,6 +44,11 @@ int Report(Console& console, const Error& error);
 // Loads the sprite at `path`. A decoding notice (a frame that could not be decoded
 // and loads empty) is printed on stderr and the load still succeeds.
 Result<SprDocument> LoadSpriteFile(Console& console, const std::filesystem::path& path);
+
+// Reads the action file at `path` and checks the 0-based `action` (and `clip`, unless
+// it is negative) that the options name against it, in the options' own terms: the
+// window's messages count from 1.
+Result<ActData> LoadActFile(const std::filesystem::path& path, int action, int clip = -1);
 
 template <class Options, class Work>
 void WhenChosen(CLI::App* command, Console& console, Command& chosen, std::shared_ptr<Options> options,

@@ -37,7 +37,11 @@ TEST_F(CliRender, RefusesAClipTheActionLacks) {
   EXPECT_EQ(RunCli(args).status, cli::kExitUsage);  // --act needs --action and --clip
   std::vector<std::string> withClip = args;
   withClip.insert(withClip.end(), {"--action", "0", "--clip", "3"});
-  EXPECT_EQ(RunCli(withClip).status, cli::kExitBadInput);
+  const auto refused = RunCli(withClip);
+  EXPECT_EQ(refused.status, cli::kExitBadInput);
+  // The options count from 0, and so does their message.
+  EXPECT_NE(refused.err.find("--clip 3 is not in the action file (it has 1 clip(s) in that action, numbered from 0)"),
+            std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(m_dir / "x.png"));
 }
 

@@ -199,6 +199,10 @@ TEST(RenderClip, ClipThatCannotBeDrawnIsAnErrorAndLeavesTheCanvas) {
       EXPECT_EQ(status.error().text, "error draw");
       EXPECT_EQ(canvas, Image(20, 60, kStale));
     }
+    // Counted from 1, as the actions tree counts them.
+    Image canvas(20, 60, kStale);
+    EXPECT_EQ(draw(canvas, kLayers, &act, 0, 2, ViewOf(3, 20, 60)).error().detail,
+              "Clip 3 is not among the 2 clips of action 1.");
   }
 }
 

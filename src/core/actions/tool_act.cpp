@@ -256,9 +256,9 @@ bool ActParser::Need(std::size_t size, const std::string& what) {
 
 bool ActParser::Fail(const std::string& what, std::size_t at) {
   std::string where;
-  if (m_action >= 0) where += "action " + std::to_string(m_action);
-  if (m_clip >= 0) where += ", clip " + std::to_string(m_clip);
-  if (m_layer >= 0) where += ", layer " + std::to_string(m_layer);
+  if (m_action >= 0) where += "action " + std::to_string(m_action + 1);
+  if (m_clip >= 0) where += ", clip " + std::to_string(m_clip + 1);
+  if (m_layer >= 0) where += ", layer " + std::to_string(m_layer + 1);
   const std::string detail = (where.empty() ? "" : where + ": ") + what + " (offset " + std::to_string(at) + ")";
   m_error = Error{.title = kFileErrorTitle, .text = kFileErrorText, .detail = detail, .offset = at};
   return false;

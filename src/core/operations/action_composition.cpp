@@ -168,11 +168,11 @@ Status CheckSize(const Box& reach, std::size_t clips) {
 Result<std::vector<Image>> ComposeAction(const SprDocument& sprite, const ActData& act, int action, int zoomStep) {
   const int count = static_cast<int>(act.Actions.size());
   if (action < 0 || action >= count) {
-    return ActionError("The action file has no action " + std::to_string(action) + ".",
-                       "It has " + std::to_string(count) + " action(s), counted from 0.");
+    return ActionError("The action file has no action " + std::to_string(action + 1) + ".",
+                       "It has " + std::to_string(count) + " action(s).");
   }
   const std::vector<ActClip>& clips = act.Actions[static_cast<std::size_t>(action)].Clips;
-  if (clips.empty()) return ActionError("Action " + std::to_string(action) + " has no clips.");
+  if (clips.empty()) return ActionError("Action " + std::to_string(action + 1) + " has no clips.");
   const int scale = Preview::Scale(zoomStep);
   std::vector<Box> areas;
   Box reach;

@@ -73,14 +73,14 @@ bool ShowsIndexedFrame(const ActLayer& layer, const SprDocument& sprite) {
 Result<const ActClip*> FindClip(const ActData* act, int action, int clip) {
   if (act == nullptr) return DrawError("No action file is loaded.");
   if (!IsIndexInside(action, act->Actions.size())) {
-    return DrawError("Action " + std::to_string(action) + " is not among the " +
+    return DrawError("Action " + std::to_string(action + 1) + " is not among the " +
                      std::to_string(act->Actions.size()) + " actions of the action file.");
   }
   const ActAction& inAction = act->Actions[static_cast<std::size_t>(action)];
   if (!IsIndexInside(clip, inAction.Clips.size())) {
-    return DrawError("Clip " + std::to_string(clip) + " is not among the " +
+    return DrawError("Clip " + std::to_string(clip + 1) + " is not among the " +
                      std::to_string(inAction.Clips.size()) + " clips of action " +
-                     std::to_string(action) + ".");
+                     std::to_string(action + 1) + ".");
   }
   return &inAction.Clips[static_cast<std::size_t>(clip)];
 }

@@ -139,9 +139,9 @@ TEST(Refusals, ActionFiles) {
       {clip(0).ClipEnd(-1, -4, {}).Take(), {"anchor count -4"}},
       {clip(0).ClipEnd(-1, 0x7FFFFFFF, {}).Take(), {"anchor count 2147483647"}},
       {file().Header(0).Events(-5, {}).Take(), {"event count -5"}},
-      {badLayer({.X = 40000}), {"x offset 40000", "action 1, clip 0, layer 1"}},
-      {badLayer({.Y = -40000}), {"y offset -40000", "action 1, clip 0, layer 1"}},
-      {badLayer({.SpriteIndex = 32768}), {"sprite index 32768", "action 1, clip 0, layer 1"}},
+      {badLayer({.X = 40000}), {"x offset 40000", "action 2, clip 1, layer 2"}},
+      {badLayer({.Y = -40000}), {"y offset -40000", "action 2, clip 1, layer 2"}},
+      {badLayer({.SpriteIndex = 32768}), {"sprite index 32768", "action 2, clip 1, layer 2"}},
   });
 }
 
