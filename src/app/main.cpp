@@ -54,9 +54,7 @@ int main(int argc, char* argv[]) {
   tessaloom::QtDialog dialog(settings);
   tessaloom::QtMessages messages;
   tessaloom::MainWindow window(session, dialog, messages);
-  // The window opens where and as large as it was left.
-  const QString geometryKey = QStringLiteral("Window/Geometry");
-  window.restoreGeometry(settings.value(geometryKey).toByteArray());
+  window.RestoreLayout(settings);
   window.show();
   if (!options.spritePath.isEmpty()) window.OpenPath(options.spritePath);
 
@@ -67,6 +65,6 @@ int main(int argc, char* argv[]) {
     });
   }
   const int status = app.exec();
-  settings.setValue(geometryKey, window.saveGeometry());
+  window.StoreLayout(settings);
   return status;
 }

@@ -19,11 +19,13 @@ class PaletteTest : public WindowTest {
  protected:
   // Three pixels of index 9, two of index 7, one of index 1.
   void SetUp() override { OpenByDialog(WriteSprite("sprite.spr", SpriteOf({FrameFromRows({{7, 9, 7}, {9, 9, 1}})}))); }
-  // The palette window shown and active, so that a click gives a cell the focus.
+  // The palette window shown in its panel and active, so that a click gives a cell
+  // the focus.
   PaletteWindow& ShowPalette() {
     if (!m_window->Palette() || !m_window->Palette()->isVisible()) Trigger("ViewPaletteM");
     PaletteWindow& palette = *m_window->Palette();
-    palette.activateWindow();
+    // The headless platform does not activate a floating panel on request.
+    QApplication::setActiveWindow(palette.window());
     EXPECT_TRUE(QTest::qWaitForWindowActive(&palette));
     return palette;
   }

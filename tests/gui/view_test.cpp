@@ -2,6 +2,7 @@
 // picture, and the frame on the canvas, redrawn on the window's own events.
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QLabel>
 #include <QFocusEvent>
 #include <QImage>
@@ -127,11 +128,22 @@ TEST_F(ViewTest, TheBackgroundPictureShowsAtOnceOverTheCheckerboardAndABadOneLea
   EXPECT_EQ(CanvasImage().At(0, 0), green);
 }
 
-TEST_F(ViewTest, TheViewIsKeptForTheNextRun) {
+TEST_F(ViewTest, TheViewAndThePanelsAreKeptForTheNextRun) {
   OpenFrame(SolidFrame(4, 4, 1));
   for (const char* item : {"ZoomIn", "ZoomIn", "UseTransparency", "CheckerboardBG"}) Trigger(item);
   m_session->View().SetBackgroundColor(MakeColor(1, 2, 3));
+  // The palette panel docked on the left, shown at the restart by its command only.
+  const auto paletteDock = [this] { return m_window->findChild<QDockWidget*>("PaletteDock"); };
+  Trigger("ViewPaletteM");
+  ASSERT_TRUE(paletteDock()->isFloating());
+  m_window->addDockWidget(Qt::LeftDockWidgetArea, paletteDock());
+  paletteDock()->setFloating(false);
   Restart();
+  EXPECT_FALSE(paletteDock()->isVisible());
+  Trigger("ViewPaletteM");
+  EXPECT_TRUE(m_window->Palette()->isVisible());
+  EXPECT_FALSE(paletteDock()->isFloating());
+  EXPECT_EQ(m_window->dockWidgetArea(paletteDock()), Qt::LeftDockWidgetArea);
   EXPECT_EQ(m_window->findChild<QLabel*>("ZoomIndicator")->text(), QStringLiteral("3x"));
   EXPECT_EQ(m_session->View().ZoomStep(), 5);
   EXPECT_FALSE(Action("UseTransparency")->isChecked());

@@ -35,10 +35,12 @@ WindowTest::~WindowTest() {
 }
 
 void WindowTest::Restart() {
+  if (m_window) m_window->StoreLayout(*m_settings);
   m_window.reset();
   m_session = std::make_unique<Session>(*m_settings);
   m_session->Playback().StopRealTime();
   m_window = std::make_unique<MainWindow>(*m_session, m_dialog, m_messages);
+  m_window->RestoreLayout(*m_settings);
   m_window->show();
   QApplication::processEvents();
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <functional>
@@ -26,6 +27,8 @@ namespace {
 
 constexpr int kStartWidth = 720;
 constexpr int kStartHeight = 540;
+constexpr char kGeometryKey[] = "Window/Geometry";
+constexpr char kDocksKey[] = "Window/Docks";
 
 }  // namespace
 
@@ -48,6 +51,7 @@ MainWindow::MainWindow(Session& session, Dialog& dialog, Messages& messages, QWi
   m_canvas = new CanvasView(session, this);
   setCentralWidget(m_canvas);
   BuildFrameStrip();
+  BuildToolDocks();
   BuildStatusBar();
   ConnectCommands();
   ConnectViewCommands();
@@ -71,6 +75,31 @@ void MainWindow::BuildFrameStrip() {
   });
   connect(strip, &FrameStrip::moveRequested, this,
           m_session.HeldOffWhileBusy([this](int number, int to) { m_session.Document().MoveFrame(number, to); }));
+}
+
+// The palette and actions windows float at first, as windows of their own; the user
+// can dock them beside the canvas, and the layout is remembered.
+void MainWindow::BuildToolDocks() {
+  for (ToolDock** dock : {&m_paletteDock, &m_actionsDock}) {
+    *dock = new ToolDock(dock == &m_paletteDock ? QStringLiteral("PaletteDock") : QStringLiteral("ActionsDock"), this);
+    addDockWidget(Qt::RightDockWidgetArea, *dock);
+    (*dock)->setFloating(true);
+    (*dock)->hide();
+  }
+  m_palette.SetDock(*m_paletteDock);
+}
+
+void MainWindow::RestoreLayout(const QSettings& settings) {
+  restoreGeometry(settings.value(kGeometryKey).toByteArray());
+  restoreState(settings.value(kDocksKey).toByteArray());
+  // The tool windows open on their commands, where they were left.
+  m_paletteDock->hide();
+  m_actionsDock->hide();
+}
+
+void MainWindow::StoreLayout(QSettings& settings) const {
+  settings.setValue(kGeometryKey, saveGeometry());
+  settings.setValue(kDocksKey, saveState());
 }
 
 void MainWindow::BuildStatusBar() {
@@ -257,7 +286,8 @@ void MainWindow::Drop(const QString& path) {
 
 ActionsWindow& MainWindow::EnsureActionsWindow() {
   if (!m_actions) {
-    m_actions = new ActionsWindow(m_session.Actions(), this);
+    m_actions = new ActionsWindow(m_session.Actions());
+    m_actionsDock->Hold(*m_actions);
     // The next window starts afresh, with the first action current.
     connect(m_actions, &ActionsWindow::closed, this, [this] {
       m_actions = nullptr;
@@ -270,11 +300,12 @@ ActionsWindow& MainWindow::EnsureActionsWindow() {
 
 void MainWindow::ToggleActions() {
   if (m_actionsShown) {
-    if (m_actions) m_actions->hide();
+    m_actionsDock->hide();
     SetActionsShown(false);
     return;
   }
-  EnsureActionsWindow().show();
+  EnsureActionsWindow();
+  m_actionsDock->show();
   SetActionsShown(true);
 }
 

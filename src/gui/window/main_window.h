@@ -17,8 +17,10 @@
 #include "gui/window/palette_editing.h"
 #include "gui/window/transport_commands.h"
 #include "gui/widgets/actions_window.h"
+#include "gui/widgets/tool_dock.h"
 
 class QLabel;
+class QSettings;
 
 namespace tessaloom {
 
@@ -33,6 +35,10 @@ class MainWindow : public QMainWindow {
 
  public:
   MainWindow(Session& session, Dialog& dialog, Messages& messages, QWidget* parent = nullptr);
+
+  // The window's place and size and its panels' layout, as the user left them.
+  void RestoreLayout(const QSettings& settings);
+  void StoreLayout(QSettings& settings) const;
 
   // Opens a sprite named outside the program, as a dialog choice would.
   void OpenPath(const QString& path) { m_files.OpenPath(path); }
@@ -50,6 +56,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildFrameStrip();
+  void BuildToolDocks();
   void BuildStatusBar();
   void ConnectCommands();
   void ConnectViewCommands();
@@ -97,6 +104,8 @@ class MainWindow : public QMainWindow {
   QLabel* m_positionPanel = nullptr;
   QLabel* m_fpsPanel = nullptr;
   QLabel* m_modifiedPanel = nullptr;
+  ToolDock* m_paletteDock = nullptr;
+  ToolDock* m_actionsDock = nullptr;
   QPointer<ActionsWindow> m_actions;
   bool m_actionsShown = false;
 };

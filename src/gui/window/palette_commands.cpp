@@ -24,6 +24,7 @@ PaletteCommands::~PaletteCommands() { delete m_window.data(); }
 PaletteWindow& PaletteCommands::EnsureWindow() {
   if (!m_window) {
     m_window = new PaletteWindow();
+    m_dock->Hold(*m_window);
     connect(m_window, &PaletteWindow::closed, this, [this] { SetShown(false); });
     connect(m_window->ImportButton(), &QAction::triggered, this, m_session.HeldOffWhileBusy([this] { ImportPal(); }));
     connect(m_window->ExportButton(), &QAction::triggered, this, &PaletteCommands::ExportPal);
@@ -35,7 +36,7 @@ PaletteWindow& PaletteCommands::EnsureWindow() {
 
 void PaletteCommands::ToggleShown() {
   if (m_shown) {
-    if (m_window) m_window->hide();
+    m_dock->hide();
     SetShown(false);
     return;
   }
@@ -44,7 +45,7 @@ void PaletteCommands::ToggleShown() {
     LoadPalette();
     window.MarkCellsFilled();
   }
-  window.show();
+  m_dock->show();
   SetShown(true);
 }
 

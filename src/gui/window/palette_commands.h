@@ -1,6 +1,6 @@
 #pragma once
 // The palette window and the palette file commands of both windows. The window is
-// made hidden on first use and its cells are filled from the sprite's palette when a
+// made hidden, in its dock panel, on first use and its cells are filled from the sprite's palette when a
 // sprite is loaded, a palette imported, a frame added, on Reload Palette and on the
 // first Show Palette. Export and Import read and write the raw form (filter entry 1)
 // or the RIFF form (entry 2); a file that cannot be read or written is reported under
@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include "gui/widgets/palette_window.h"
+#include "gui/widgets/tool_dock.h"
 
 namespace tessaloom {
 
@@ -25,6 +26,8 @@ class PaletteCommands : public QObject {
                   QObject* parent = nullptr);
   ~PaletteCommands() override;
 
+  // The panel the palette window is shown in, each one after the other.
+  void SetDock(ToolDock& dock) { m_dock = &dock; }
   // The palette window, or null while it does not exist.
   PaletteWindow* Window() const { return m_window.data(); }
   // The show and hide commands alternate on this; the window's close box clears it.
@@ -52,6 +55,7 @@ class PaletteCommands : public QObject {
   PaletteEditing& m_editing;
   Dialog& m_dialog;
   Messages& m_messages;
+  ToolDock* m_dock = nullptr;
   QPointer<PaletteWindow> m_window;
   bool m_shown = false;
 };
