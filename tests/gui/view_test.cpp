@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QImage>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -68,6 +69,35 @@ TEST_F(ViewTest, KeysAndTheWheelStepPlayZoomAndQuitAndTheSizeFollowsTheFrame) {
   }
   QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(m_window->isVisible());
+}
+
+// Scrolled by the middle button or by a bar, the frame moves under a canvas drawn as before.
+TEST_F(ViewTest, AFrameLargerThanTheCanvasScrollsWithTheBarsAndTheMiddleButton) {
+  std::vector<std::vector<std::uint8_t>> rows(200, std::vector<std::uint8_t>(240));
+  for (std::size_t y = 0; y < rows.size(); ++y) {
+    for (std::size_t x = 0; x < rows[y].size(); ++x)
+      rows[y][x] = (x / 8 + y / 8) % 2 == 0 ? 0 : static_cast<std::uint8_t>(1 + x / 16);
+  }
+  OpenFrame(FrameFromRows(rows));
+  auto* across = m_window->findChild<QScrollBar*>("CanvasHScroll");
+  auto* down = m_window->findChild<QScrollBar*>("CanvasVScroll");
+  EXPECT_FALSE(across->isVisible());
+  for (int step = 3; step < 11; ++step) Trigger("ZoomIn");
+  ASSERT_TRUE(across->isVisible() && down->isVisible());
+  const Image before = CanvasImage();
+  const int value = across->value();
+  CanvasView& canvas = m_window->Canvas();
+  QTest::mousePress(&canvas, Qt::MiddleButton, {}, QPoint(100, 100));
+  QMouseEvent drag(QEvent::MouseMove, QPointF(130, 120), canvas.mapToGlobal(QPointF(130, 120)), Qt::NoButton,
+                   Qt::MiddleButton, {});
+  QApplication::sendEvent(&canvas, &drag);
+  QTest::mouseRelease(&canvas, Qt::MiddleButton, {}, QPoint(130, 120));
+  for (const QPoint at : {QPoint(40, 50), QPoint(200, 150), QPoint(300, 90)})
+    EXPECT_EQ(CanvasImage().At(at.x() + 30, at.y() + 20), before.At(at.x(), at.y()));
+  EXPECT_EQ(across->value(), value - 30);
+  across->setValue(value);
+  for (const QPoint at : {QPoint(40, 50), QPoint(200, 150)})
+    EXPECT_EQ(CanvasImage().At(at.x(), at.y() + 20), before.At(at.x(), at.y()));
 }
 
 TEST_F(ViewTest, AFrameIsDrawnCentredRedrawnOnWindowEventsAndTransparencyShowsEntryZero) {

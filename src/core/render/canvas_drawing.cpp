@@ -44,7 +44,7 @@ void DrawSpriteFrame(Image& canvas, const SprDocument& sprite, int frameNumber,
       frameNumber >= 1 && static_cast<std::size_t>(frameNumber) <= sprite.Frames.size();
   const SprFrame* frame =
       inside ? &sprite.Frames[static_cast<std::size_t>(frameNumber) - 1] : nullptr;
-  DrawOneFrame(canvas, sprite.Header, frame, view, 0, 0, /*clearFirst=*/true);
+  DrawOneFrame(canvas, sprite.Header, frame, view, view.PanX, view.PanY, /*clearFirst=*/true);
 }
 
 }  // namespace tessaloom

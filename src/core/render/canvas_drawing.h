@@ -21,7 +21,7 @@ void DrawSprite(Image& canvas, const SprHeader& header, const SprFrame& frame,
 }  // namespace Tool_Spr
 
 // The whole canvas of sprite mode: cleared, then frame `frameNumber` (1-based) drawn
-// over it. A frame number outside the sprite leaves just the cleared canvas.
+// over it, shifted by the view's pan. A frame number outside the sprite leaves just the cleared canvas.
 void DrawSpriteFrame(Image& canvas, const SprDocument& sprite, int frameNumber,
                      const ViewSettings& view);
 

@@ -68,16 +68,17 @@ FrameSize SizeOfFrame(const SprDocument& sprite, int frameNumber) {
 
 // A frame is a layer at the canvas scale whose centre puts its top-left corner on
 // the centred position; pixel centres then never fall on an image pixel's edge.
-FramePlacement PlaceFrame(int canvasWidth, int canvasHeight, FrameSize size, int zoomStep) {
-  const int scale = Scale(zoomStep);
+FramePlacement PlaceFrame(int canvasWidth, int canvasHeight, FrameSize size, const ViewSettings& view) {
+  const int scale = Scale(view.ZoomStep);
   const long long width = static_cast<long long>(scale) * size.Width, height = static_cast<long long>(scale) * size.Height;
-  return {static_cast<int>(CentredStart(canvasWidth, width)), static_cast<int>(CentredStart(canvasHeight, height)),
-          static_cast<int>(width), static_cast<int>(height)};
+  return {static_cast<int>(CentredStart(canvasWidth, width) + view.PanX),
+          static_cast<int>(CentredStart(canvasHeight, height) + view.PanY), static_cast<int>(width),
+          static_cast<int>(height)};
 }
 
 void DrawFrame(Image& canvas, const SprDocument& sprite, int frameNumber, const ViewSettings& view) {
   Painter::ClearCanvas(canvas, view);
-  const FramePlacement place = PlaceFrame(canvas.Width, canvas.Height, SizeOfFrame(sprite, frameNumber), view.ZoomStep);
+  const FramePlacement place = PlaceFrame(canvas.Width, canvas.Height, SizeOfFrame(sprite, frameNumber), view);
   const LayerTransform where{.CenterX = place.X + place.Width / 2.0,
                              .CenterY = place.Y + place.Height / 2.0,
                              .Zoom = Scale(view.ZoomStep)};

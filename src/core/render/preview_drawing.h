@@ -27,13 +27,14 @@ struct FrameSize {
 // The size of frame `frameNumber` (1-based over the list above); 0 x 0 outside it.
 FrameSize SizeOfFrame(const SprDocument& sprite, int frameNumber);
 
-// Where DrawFrame puts a frame of `size` on a canvas of the given size.
-FramePlacement PlaceFrame(int canvasWidth, int canvasHeight, FrameSize size, int zoomStep);
+// Where DrawFrame puts a frame of `size` on a canvas of the given size, at
+// view.ZoomStep and shifted by the view's pan.
+FramePlacement PlaceFrame(int canvasWidth, int canvasHeight, FrameSize size, const ViewSettings& view);
 
 // Clears the canvas (background colour, then the background picture), then draws
 // frame `frameNumber` (1-based over FrameCount's list) at scale s = Scale(ZoomStep)
 // with its top-left corner at (floor((Cw - s*W) / 2), floor((Ch - s*H) / 2)), Cw and
-// Ch the canvas's size. An indexed frame leaves out index 0 when view.Transparent (and
+// Ch the canvas's size, plus the view's pan. An indexed frame leaves out index 0 when view.Transparent (and
 // only index 0) and shows view.HighlightIndex as the old drawing does; a 32-bit frame
 // is blended with its own alpha. A number outside the list leaves the cleared canvas.
 void DrawFrame(Image& canvas, const SprDocument& sprite, int frameNumber, const ViewSettings& view);

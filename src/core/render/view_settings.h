@@ -27,6 +27,10 @@ struct ViewSettings {
   // The palette entry shown with red and blue exchanged, so that its pixels stand
   // out; -1 for none. Only the drawing sees it: the palette keeps its true colours.
   int HighlightIndex = -1;
+  // How far the user scrolled a frame drawn on its own (not the layers of a clip),
+  // in canvas pixels, right and down.
+  int PanX = 0;
+  int PanY = 0;
 };
 
 struct FramePlacement {

@@ -66,7 +66,15 @@ ViewSettings ViewState::Settings(int clientWidth, int clientHeight) const {
                       .BackgroundPicture = m_backgroundPicture ? &*m_backgroundPicture : nullptr,
                       .ClientWidth = clientWidth,
                       .ClientHeight = clientHeight,
-                      .HighlightIndex = m_highlightIndex};
+                      .HighlightIndex = m_highlightIndex,
+                      .PanX = m_pan.x(),
+                      .PanY = m_pan.y()};
+}
+
+void ViewState::SetPan(QPoint pan) {
+  if (pan == m_pan) return;
+  m_pan = pan;
+  emit changed();
 }
 
 }  // namespace tessaloom

@@ -4,6 +4,7 @@
 // which draws what the game shows instead.
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <optional>
 
@@ -46,12 +47,17 @@ class ViewState : public QObject {
   bool PreviewMode() const { return m_previewMode; }
   void SetPreviewMode(bool on);
 
-  // The settings of a draw centred on a client area of the given size.
+  // How far the user scrolled the frame, right and down, in canvas pixels. The
+  // canvas keeps it within the frame's reach when it draws.
+  QPoint Pan() const { return m_pan; }
+  void SetPan(QPoint pan);
+
+  // The settings of a draw centred on a client area of the given size, with the pan.
   ViewSettings Settings(int clientWidth, int clientHeight) const;
 
  signals:
   void zoomChanged();
-  // Transparency, the background (colour, checkerboard, picture) or the highlight changed.
+  // Transparency, the background (colour, checkerboard, picture), the highlight or the pan changed.
   void changed();
   void previewModeChanged();
 
@@ -59,6 +65,7 @@ class ViewState : public QObject {
   void SetZoom(int step, bool inAllowed, bool outAllowed);
 
   int m_zoomStep = kMinZoomStep;
+  QPoint m_pan;
   QString m_zoomText = QStringLiteral("x1");  // until the first zoom command
   bool m_zoomInAllowed = true;
   bool m_zoomOutAllowed = false;

@@ -9,6 +9,9 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 
 #include "core/render/canvas_drawing.h"
 #include "core/render/painter.h"
@@ -50,6 +53,16 @@ CanvasView::CanvasView(const Session& session, QWidget* parent) : QWidget(parent
   const QString& zoomText = session.View().ZoomText();
   m_zoomShadow = MakeZoomLabel(*this, "ZoomIndicatorShd", Qt::black, zoomText);
   m_zoom = MakeZoomLabel(*this, "ZoomIndicator", Qt::white, zoomText);
+  m_horizontal = new QScrollBar(Qt::Horizontal, this);
+  m_horizontal->setObjectName(QStringLiteral("CanvasHScroll"));
+  m_vertical = new QScrollBar(Qt::Vertical, this);
+  m_vertical->setObjectName(QStringLiteral("CanvasVScroll"));
+  // A bar's value is the canvas's left (top) edge over the unscrolled frame: minus the pan.
+  connect(m_horizontal, &QScrollBar::valueChanged, this,
+          [this](int value) { emit panRequested(QPoint(-value, -m_vertical->value())); });
+  connect(m_vertical, &QScrollBar::valueChanged, this,
+          [this](int value) { emit panRequested(QPoint(-m_horizontal->value(), -value)); });
+  UpdateScrollBars();
   ConnectSession();
 }
 
@@ -90,20 +103,20 @@ void CanvasView::DrawCurrent() {
     if (!drawn) emit drawFailed(drawn.error());
     return;
   }
-  const QSize client = ClientSize();
-  const ViewSettings view = m_session.View().Settings(client.width(), client.height());
+  const ViewSettings view = DrawSettings();
   const SprDocument& sprite = m_session.Document().Sprite();
   const int frame = m_session.Playback().Current();
   if (m_session.View().PreviewMode()) Preview::DrawFrame(m_canvas, sprite, frame, view);
   else DrawSpriteFrame(m_canvas, sprite, frame, view);
+  UpdateScrollBars();
   update();
 }
 
 void CanvasView::Redraw() {
-  const QSize client = ClientSize();
-  const ViewSettings view = m_session.View().Settings(client.width(), client.height());
+  const ViewSettings view = DrawSettings();
   if (m_session.Playback().FrameListCount() == 0) {
     Painter::ClearCanvas(m_canvas, view);
+    UpdateScrollBars();
     update();
   } else if (!m_session.Playback().ActionMode()) {
     DrawCurrent();
@@ -113,12 +126,68 @@ void CanvasView::Redraw() {
   }
 }
 
-Status CanvasView::DrawClip() {
+CanvasView::PanReach CanvasView::Reach() const {
+  if (m_session.Playback().ActionMode()) return {};
   const QSize client = ClientSize();
-  const ViewSettings view = m_session.View().Settings(client.width(), client.height());
+  ViewSettings unscrolled = m_session.View().Settings(client.width(), client.height());
+  unscrolled.PanX = unscrolled.PanY = 0;
+  const FramePlacement place = CurrentPlacement(unscrolled);
+  if (place.Width == 0 || place.Height == 0) return {};
+  const auto axis = [](int start, int length, int canvas) {
+    return std::pair{std::min(0, canvas - (start + length)), std::max(0, -start)};
+  };
+  const auto [minX, maxX] = axis(place.X, place.Width, width());
+  const auto [minY, maxY] = axis(place.Y, place.Height, height());
+  return {QPoint(minX, minY), QPoint(maxX, maxY)};
+}
+
+ViewSettings CanvasView::DrawSettings() const {
+  const QSize client = ClientSize();
+  ViewSettings view = m_session.View().Settings(client.width(), client.height());
+  const PanReach reach = Reach();
+  view.PanX = std::clamp(view.PanX, reach.Min.x(), reach.Max.x());
+  view.PanY = std::clamp(view.PanY, reach.Min.y(), reach.Max.y());
+  return view;
+}
+
+FramePlacement CanvasView::CurrentPlacement(const ViewSettings& view) const {
+  const Preview::FrameSize size = Preview::SizeOfFrame(m_session.Document().Sprite(), m_session.Playback().Current());
+  return m_session.View().PreviewMode() ? Preview::PlaceFrame(width(), height(), size, view)
+                                        : PlaceFrame(size.Width, size.Height, view, view.PanX, view.PanY);
+}
+
+void CanvasView::UpdateScrollBars() {
+  const PanReach reach = Reach();
+  const ViewSettings view = DrawSettings();
+  const struct {
+    QScrollBar* bar;
+    int min, max, pan, page;
+  } bars[] = {{m_horizontal, reach.Min.x(), reach.Max.x(), view.PanX, width()},
+              {m_vertical, reach.Min.y(), reach.Max.y(), view.PanY, height()}};
+  for (const auto& [bar, min, max, pan, page] : bars) {
+    const QSignalBlocker quiet(bar);
+    bar->setRange(-max, -min);
+    bar->setPageStep(page);
+    bar->setValue(-pan);
+    bar->setVisible(min < max);
+  }
+  PlaceScrollBars();
+}
+
+void CanvasView::PlaceScrollBars() {
+  const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int right = m_vertical->isVisible() ? thickness : 0;
+  const int bottom = m_horizontal->isVisible() ? thickness : 0;
+  m_horizontal->setGeometry(0, height() - thickness, width() - right, thickness);
+  m_vertical->setGeometry(width() - thickness, 0, thickness, height() - bottom);
+}
+
+Status CanvasView::DrawClip() {
+  const ViewSettings view = DrawSettings();
   const auto draw = m_session.View().PreviewMode() ? &Preview::DrawClip : &Painter::DrawClip;
   const Status drawn = draw(m_canvas, m_session.Document().Sprite(), m_session.Actions().Act(),
                             m_session.Actions().CurrentAction(), m_session.Playback().Current(), view);
+  UpdateScrollBars();
   update();
   return drawn;
 }
@@ -154,13 +223,36 @@ void CanvasView::resizeEvent(QResizeEvent* event) {
   m_canvas = Image(width(), height());
   PlaceZoomLabels();
   Redraw();
+  UpdateScrollBars();
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) emit rightButtonPressed(event->globalPosition().toPoint());
+  if (event->button() == Qt::MiddleButton) {
+    m_dragFrom = event->position().toPoint();
+    const ViewSettings view = DrawSettings();
+    m_dragPan = QPoint(view.PanX, view.PanY);
+    setCursor(Qt::ClosedHandCursor);
+  }
 }
 
-void CanvasView::mouseMoveEvent(QMouseEvent* event) { emit pixelHovered(PixelUnder(event->position().toPoint())); }
+// The frame follows the mouse while the middle button is held.
+void CanvasView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (m_dragFrom && (event->buttons() & Qt::MiddleButton)) {
+    const PanReach reach = Reach();
+    const QPoint pan = m_dragPan + at - *m_dragFrom;
+    emit panRequested(QPoint(std::clamp(pan.x(), reach.Min.x(), reach.Max.x()),
+                             std::clamp(pan.y(), reach.Min.y(), reach.Max.y())));
+  }
+  emit pixelHovered(PixelUnder(at));
+}
+
+void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::MiddleButton) return;
+  m_dragFrom.reset();
+  unsetCursor();
+}
 
 void CanvasView::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
@@ -170,15 +262,8 @@ void CanvasView::leaveEvent(QEvent* event) {
 QString CanvasView::PixelUnder(QPoint at) const {
   const PlaybackState& playback = m_session.Playback();
   if (playback.ActionMode()) return {};
-  const SprDocument& sprite = m_session.Document().Sprite();
-  const int frame = playback.Current();
-  const Preview::FrameSize size = Preview::SizeOfFrame(sprite, frame);
-  const ViewState& view = m_session.View();
-  const QSize client = ClientSize();
-  const FramePlacement place =
-      view.PreviewMode() ? Preview::PlaceFrame(width(), height(), size, view.ZoomStep())
-                         : PlaceFrame(size.Width, size.Height, view.Settings(client.width(), client.height()), 0, 0);
-  return PixelText(ProbeFrame(sprite, frame, place, at.x(), at.y()));
+  const FramePlacement place = CurrentPlacement(DrawSettings());
+  return PixelText(ProbeFrame(m_session.Document().Sprite(), playback.Current(), place, at.x(), at.y()));
 }
 
 void CanvasView::wheelEvent(QWheelEvent* event) {

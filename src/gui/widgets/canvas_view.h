@@ -3,7 +3,9 @@
 // current frame, or in action mode the current clip of the current action, drawn as
 // the game draws them while Preview Mode is on), keeps
 // the zoom indicator with its one-pixel shadow at its lower right, opens its popup
-// on the right button and takes sprite files dropped from the desktop.
+// on the right button and takes sprite files dropped from the desktop. A frame that
+// reaches past the canvas can be scrolled, with the scrollbars that then appear over
+// the canvas's edges or by dragging with the middle button.
 //
 // It redraws from the session's signals. A step of the transport, a zoom and a load
 // draw at once and report a clip that cannot be drawn; view changes, edits, New and
@@ -11,11 +13,14 @@
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
 
 #include "core/common/image.h"
 #include "core/common/result.h"
+#include "core/render/view_settings.h"
 
 class QLabel;
+class QScrollBar;
 
 namespace tessaloom {
 
@@ -51,6 +56,8 @@ class CanvasView : public QWidget {
   void zoomWheeled(int direction);
   // The mouse moved over the canvas: PixelText of the frame pixel under it.
   void pixelHovered(const QString& text);
+  // The user scrolled the frame to `pan` (ViewState::Pan), within its reach.
+  void panRequested(QPoint pan);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -58,11 +65,26 @@ class CanvasView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The pans within which some of the frame stays on the canvas: from bringing its
+  // far edges to the canvas's far edges to bringing its near edges to the near ones.
+  // Only a frame drawn on its own scrolls; a clip is always drawn unscrolled.
+  struct PanReach {
+    QPoint Min;
+    QPoint Max;
+  };
+  PanReach Reach() const;
+  // The view's settings for the canvas, with the pan kept within the frame's reach.
+  ViewSettings DrawSettings() const;
+  // Where the current frame lands with the given settings.
+  FramePlacement CurrentPlacement(const ViewSettings& view) const;
+  void UpdateScrollBars();
+  void PlaceScrollBars();
   void ConnectSession();
   Status DrawClip();
   void ShowZoomText();
@@ -74,6 +96,10 @@ class CanvasView : public QWidget {
   Image m_canvas;
   QLabel* m_zoomShadow = nullptr;
   QLabel* m_zoom = nullptr;
+  QScrollBar* m_horizontal = nullptr;
+  QScrollBar* m_vertical = nullptr;
+  std::optional<QPoint> m_dragFrom;  // where a middle-button drag started, while it lasts
+  QPoint m_dragPan;                  // the pan when it started
 };
 
 }  // namespace tessaloom

@@ -163,6 +163,9 @@ void MainWindow::ConnectViewCommands() {
   for (QAction* zoomOut : {m_menus.ZoomOut, m_bars.ZoomOut})
     connect(zoomOut, &QAction::triggered, this, [&view] { view.ZoomOut(); });
   // The wheel goes through the menu items, so it stops where they are disabled.
+  connect(m_canvas, &CanvasView::panRequested, this, [&view](QPoint pan) { view.SetPan(pan); });
+  // Another sprite starts unscrolled.
+  connect(&m_session.Document(), &DocumentState::loaded, this, [&view] { view.SetPan({}); });
   connect(m_canvas, &CanvasView::zoomWheeled, this,
           [this](int direction) { (direction > 0 ? m_menus.ZoomIn : m_menus.ZoomOut)->trigger(); });
   connect(m_menus.UseTransparency, &QAction::triggered, this, [&view](bool on) { view.SetTransparencyOn(on); });
