@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QListView>
@@ -125,6 +126,24 @@ TEST_F(WindowTest, TheFrameStripShowsTheFramesAndGoesToTheOneClicked) {
   QApplication::sendEvent(strip->viewport(), &drop);
   EXPECT_EQ(Sprite().Frames[2].Width, 3);
   EXPECT_EQ(Action("UndoEdit")->text(), "Undo Move Frame 1");
+
+  // Frames picked with Ctrl are exported and deleted together, as one edit.
+  for (const int row : {0, 2}) {
+    QTest::mouseClick(strip->viewport(), Qt::LeftButton, row == 0 ? Qt::NoModifier : Qt::ControlModifier,
+                      strip->visualRect(model.index(row, 0)).center());
+  }
+  EXPECT_EQ(PanelText(2), "Frame :  1/ 3");
+  Answer("ExportFrame", PathOf("picked.bmp"));
+  EXPECT_TRUE(QFile::exists(PathOf("picked-01.bmp")) && QFile::exists(PathOf("picked-03.bmp")));
+  EXPECT_FALSE(QFile::exists(PathOf("picked-02.bmp")));
+  m_messages.AnswerQuestion(true);
+  Trigger("DeleteFrame");
+  EXPECT_EQ(m_messages.Asked().back().Text, "Delete the 2 selected frames?");
+  ASSERT_EQ(Sprite().Frames.size(), 1u);
+  EXPECT_EQ(Sprite().Frames[0].Width, 5);
+  Trigger("UndoEdit");
+  EXPECT_EQ(Sprite().Frames.size(), 3u);
+  EXPECT_EQ(Sprite().Frames[2].Width, 3);
 }
 
 }  // namespace

@@ -55,6 +55,15 @@ Status StageAnimation(StagedFiles& files, const SprDocument& sprite, ExportForma
   return files.Stage(path, *bytes, kExportErrorTitle);
 }
 
+Status CheckFrameNumber(const SprDocument& sprite, int number) {
+  const std::size_t count = sprite.Frames.size(), rgbaCount = sprite.RgbaFrames.size();
+  if (number >= 1 && static_cast<std::size_t>(number) <= count + rgbaCount) return {};
+  const std::string rgba = rgbaCount == 0 ? "" : " and " + std::to_string(rgbaCount) + " 32-bit colour frame(s)";
+  return Error{.title = kExportErrorTitle,
+               .text = "The sprite has no frame " + std::to_string(number) + ".",
+               .detail = "It has " + std::to_string(count) + " frame(s)" + rgba + "."};
+}
+
 }  // namespace
 
 bool IsAnimated(ExportFormat format) {
@@ -71,15 +80,24 @@ std::string ExportExtension(ExportFormat format) {
 
 Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format, const std::filesystem::path& path,
                    const ExportOptions& options) {
-  const std::size_t count = sprite.Frames.size(), rgbaCount = sprite.RgbaFrames.size();
-  if (number < 1 || static_cast<std::size_t>(number) > count + rgbaCount) {
-    const std::string rgba = rgbaCount == 0 ? "" : " and " + std::to_string(rgbaCount) + " 32-bit colour frame(s)";
-    return Error{.title = kExportErrorTitle,
-                 .text = "The sprite has no frame " + std::to_string(number) + ".",
-                 .detail = "It has " + std::to_string(count) + " frame(s)" + rgba + "."};
-  }
+  if (Status held = CheckFrameNumber(sprite, number); !held) return held;
   StagedFiles files;
   if (Status staged = StageStill(files, sprite, number, format, path, options.Coding); !staged) return staged;
+  return files.Commit();
+}
+
+Status ExportFrames(const SprDocument& sprite, std::span<const int> numbers, ExportFormat format,
+                    const std::filesystem::path& path, const ExportOptions& options) {
+  StagedFiles files;
+  for (const int number : numbers) {
+    if (Status held = CheckFrameNumber(sprite, number); !held) return held;
+    if (options.BeforeEachFrame && !options.BeforeEachFrame()) {
+      return Error{.title = kExportErrorTitle, .text = Converter_Gif::kCancelledText};
+    }
+    Status staged = StageStill(files, sprite, number, format, NumberedFileName(path, number, ExportExtension(format)),
+                               options.Coding);
+    if (!staged) return staged;
+  }
   return files.Commit();
 }
 

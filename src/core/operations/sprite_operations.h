@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <string>
 
 #include "core/common/result.h"
@@ -37,6 +38,11 @@ std::string ExportExtension(ExportFormat format);
 // frames are numbered after the indexed ones; only PNG holds them (with their alpha).
 Status ExportFrame(const SprDocument& sprite, int number, ExportFormat format,
                    const std::filesystem::path& path, const ExportOptions& options = {});
+
+// Writes the frames `numbers` (1-based, as ExportFrame counts them), each to its
+// numbered file (NumberedFileName of `path`), all or nothing.
+Status ExportFrames(const SprDocument& sprite, std::span<const int> numbers, ExportFormat format,
+                    const std::filesystem::path& path, const ExportOptions& options = {});
 
 // A still format writes every frame to its numbered file (NumberedFileName of `path`),
 // PNG the 32-bit colour frames too, numbered on; an animated one writes one looping

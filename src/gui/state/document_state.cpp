@@ -87,18 +87,26 @@ Status DocumentState::InsertBitmapFrame(int after, Converter_Bmp::BmpImage bitma
   return inserted;
 }
 
-void DocumentState::DeleteFrame(int number) {
-  if (number < 1 || number > FrameCount()) return;
-  const SprFrame frame = m_sprite.Frames[static_cast<std::size_t>(number - 1)];
+void DocumentState::DeleteFrames(std::vector<int> numbers) {
+  std::ranges::sort(numbers);
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  std::erase_if(numbers, [this](int number) { return number < 1 || number > FrameCount(); });
+  if (numbers.empty()) return;
+  std::vector<SprFrame> frames;
+  for (const int number : numbers) frames.push_back(m_sprite.Frames[static_cast<std::size_t>(number - 1)]);
+  const int first = numbers.front();
   PushFrameEdit(
-      QStringLiteral("Delete Frame %1").arg(number),
+      numbers.size() == 1 ? QStringLiteral("Delete Frame %1").arg(first)
+                          : QStringLiteral("Delete %1 Frames").arg(numbers.size()),
       [=, this] {
-        Tool_Spr::DeleteFrame(m_sprite, number - 1);
-        FramesChanged(std::min(number, FrameCount()));
+        for (auto number = numbers.rbegin(); number != numbers.rend(); ++number)
+          Tool_Spr::DeleteFrame(m_sprite, *number - 1);
+        FramesChanged(std::min(first, FrameCount()));
       },
       [=, this] {
-        static_cast<void>(Tool_Spr::InsertFrame(m_sprite, number - 1, frame));  // it was there
-        FramesChanged(number);
+        for (std::size_t i = 0; i < numbers.size(); ++i)  // each goes back where it was
+          static_cast<void>(Tool_Spr::InsertFrame(m_sprite, numbers[i] - 1, frames[i]));
+        FramesChanged(first);
       });
 }
 

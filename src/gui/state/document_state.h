@@ -44,8 +44,9 @@ class DocumentState : public QObject {
   // frame becomes the one the frame commands work on. A sprite without a palette
   // takes the bitmap's colour table.
   Status InsertBitmapFrame(int after, Converter_Bmp::BmpImage bitmap);
-  // Deletes frame `number`; the next frame follows it, the previous one at the end.
-  void DeleteFrame(int number);
+  // Deletes the frames `numbers` (1-based) as one edit; the frame after
+  // the first of them follows, the last frame left when they were at the end.
+  void DeleteFrames(std::vector<int> numbers);
   // Moves frame `number` to place `to` (both 1-based); the frame stays the current one.
   void MoveFrame(int number, int to);
   // The frame edits, each undone and redone as a whole.

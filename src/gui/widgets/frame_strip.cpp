@@ -1,6 +1,7 @@
 #include "gui/widgets/frame_strip.h"
 
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
 
@@ -139,13 +140,17 @@ FrameStrip::FrameStrip(const Session& session, QWidget* parent)
   setViewMode(QListView::IconMode);
   setFlow(QListView::LeftToRight);
   setWrapping(false);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
   setDragDropMode(QAbstractItemView::InternalMove);
   setDefaultDropAction(Qt::MoveAction);
   setMovement(QListView::Snap);
   setFixedHeight(kItemHeight + 24);
   viewport()->setAcceptDrops(true);
-  connect(this, &QListView::clicked, this, [this](const QModelIndex& index) { emit frameChosen(index.row() + 1); });
+  // A click that adds to the selection or takes from it leaves the position alone.
+  connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
+    if (!(QGuiApplication::keyboardModifiers() & (Qt::ControlModifier | Qt::ShiftModifier)))
+      emit frameChosen(index.row() + 1);
+  });
   connect(&m_model, &FrameListModel::moveRequested, this, &FrameStrip::moveRequested);
 
   const DocumentState& document = session.Document();
@@ -175,10 +180,22 @@ void FrameStrip::ShowFrames() {
   SelectCurrent();
 }
 
+std::vector<int> FrameStrip::SelectedFrames() const {
+  std::vector<int> numbers;
+  for (const QModelIndex& index : selectionModel()->selectedIndexes()) numbers.push_back(index.row() + 1);
+  std::ranges::sort(numbers);
+  if (numbers.empty()) numbers.push_back(m_session.Playback().SpriteFrame());
+  return numbers;
+}
+
+// A selection that holds the new current frame stays; otherwise the current frame
+// alone is selected.
 void FrameStrip::SelectCurrent() {
   const QModelIndex current = m_model.index(m_session.Playback().SpriteFrame() - 1);
   if (!current.isValid()) return;
-  setCurrentIndex(current);
+  const bool held = selectionModel()->isSelected(current);
+  selectionModel()->setCurrentIndex(current, held ? QItemSelectionModel::NoUpdate
+                                                  : QItemSelectionModel::ClearAndSelect);
   scrollTo(current);
 }
 

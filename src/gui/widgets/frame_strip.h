@@ -1,13 +1,15 @@
 #pragma once
 // The frame strip: a row of thumbnails of every frame of the sprite mode's frame list,
 // each with its number and size. The current frame is selected and follows playback;
-// clicking a thumbnail goes to that frame. Only the thumbnails in view are drawn, each
+// clicking a thumbnail goes to that frame, and Ctrl or Shift with the click selects
+// several frames for the frame commands. Only the thumbnails in view are drawn, each
 // once until the frames change, so a sprite of thousands of frames opens at once.
 
 #include <QAbstractListModel>
 #include <QHash>
 #include <QImage>
 #include <QListView>
+#include <vector>
 
 namespace tessaloom {
 
@@ -52,6 +54,9 @@ class FrameStrip : public QListView {
 
  public:
   explicit FrameStrip(const Session& session, QWidget* parent = nullptr);
+
+  // The selected frames, 1-based and ascending; the current one when no other is.
+  std::vector<int> SelectedFrames() const;
 
  signals:
   // The user clicked frame `frameNumber` (1-based).

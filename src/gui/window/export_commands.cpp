@@ -82,7 +82,7 @@ bool RunWindowEvents() {
 ExportCommands::ExportCommands(Session& session, Dialog& dialog, Messages& messages)
     : m_session(session), m_dialog(dialog), m_messages(messages) {}
 
-void ExportCommands::ExportFrame() {
+void ExportCommands::ExportFrames(const std::vector<int>& selected) {
   const SprDocument& sprite = m_session.Document().Sprite();
   const int number = m_session.Playback().SpriteFrame();
   if (number < 1 || number > m_session.Playback().FrameListCount()) {
@@ -92,7 +92,10 @@ void ExportCommands::ExportFrame() {
   const QString path = m_dialog.AskSave(QStringLiteral("Export Frame to..."), QString::fromLatin1(kFrameFilter));
   const std::optional<ExportFormat> format = FollowExtension(path, FrameFormat(m_dialog.FilterIndex()));
   if (path.isEmpty() || !format) return;
-  Write([&] { return tessaloom::ExportFrame(sprite, number, *format, FsPath(path)); });
+  Write([&] {
+    return selected.size() > 1 ? tessaloom::ExportFrames(sprite, selected, *format, FsPath(path))
+                               : tessaloom::ExportFrame(sprite, number, *format, FsPath(path));
+  });
 }
 
 void ExportCommands::ExportAll() {

@@ -7,7 +7,8 @@
 //
 // Export frame writes the sprite frame that is current, also while the canvas shows
 // an action (in Preview Mode it may be a 32-bit colour frame, which only a PNG
-// holds); Export all names its files "hero-01.gif", "hero-02.gif"... after the
+// holds); with several frames selected in the strip it writes each of them, named
+// as Export all names its files. Export all names its files "hero-01.gif", "hero-02.gif"... after the
 // chosen name. While an animated GIF is coded the window's events run between the
 // frames, and the commands that change the sprite wait until it is written.
 //
@@ -16,6 +17,7 @@
 // picks which.
 
 #include <functional>
+#include <vector>
 
 #include "core/common/result.h"
 
@@ -29,7 +31,8 @@ class ExportCommands {
  public:
   ExportCommands(Session& session, Dialog& dialog, Messages& messages);
 
-  void ExportFrame();
+  // `selected`: the frames selected in the strip, 1-based and ascending.
+  void ExportFrames(const std::vector<int>& selected);
   void ExportAll();
   void ExportAction();
 

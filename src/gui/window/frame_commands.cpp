@@ -53,8 +53,16 @@ void FrameCommands::AddFrameFrom(const QString& path) {
   m_session.EnableSpriteCommands();
 }
 
-void FrameCommands::DeleteFrame() {
+void FrameCommands::DeleteFrames(const std::vector<int>& selected) {
   const int count = m_session.Document().FrameCount();
+  if (selected.size() > 1) {
+    const bool confirmed = m_messages.Ask(
+        Message{.Text = QStringLiteral("Delete the %1 selected frames?").arg(selected.size()),
+                .Title = QStringLiteral("Delete frame"),
+                .Icon = MessageIcon::Question});
+    if (confirmed) m_session.Document().DeleteFrames(selected);
+    return;
+  }
   const int number = m_session.Playback().SpriteFrame();
   if (m_session.Playback().SpriteFrameIsColourFrame()) {
     const QString text = QStringLiteral("Frame %1 is a 32-bit colour frame; only indexed frames can be deleted.");
@@ -67,7 +75,7 @@ void FrameCommands::DeleteFrame() {
   const bool confirmed = m_messages.Ask(Message{.Text = QStringLiteral("Delete frame %1 of %2?").arg(number).arg(count),
                                                 .Title = QStringLiteral("Delete frame"),
                                                 .Icon = MessageIcon::Question});
-  if (confirmed) m_session.Document().DeleteFrame(number);
+  if (confirmed) m_session.Document().DeleteFrames({number});
 }
 
 void FrameCommands::MoveFrame(int by) {

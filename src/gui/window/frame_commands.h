@@ -1,11 +1,13 @@
 #pragma once
 // The commands that change the sprite's frame list: Add inserts an 8-bit bitmap as a
-// new frame after the current one, Delete removes the current frame after asking.
+// new frame after the current one, Delete removes the current frame, or the frames
+// selected in the strip, after asking.
 // Both work on the sprite frame that is current, also while the canvas shows an
 // action; the 32-bit colour frames Preview Mode lists are not edited. A bitmap that
 // cannot be read, or is not 8 bits, adds nothing.
 
 #include <QString>
+#include <vector>
 
 namespace tessaloom {
 
@@ -24,7 +26,8 @@ class FrameCommands {
   void AddFrameFrom(const QString& path);
   // Moves the current frame `by` places (-1 left, +1 right); not past either end.
   void MoveFrame(int by);
-  void DeleteFrame();
+  // `selected`: the frames selected in the strip, 1-based and ascending.
+  void DeleteFrames(const std::vector<int>& selected);
 
  private:
   Session& m_session;

@@ -63,17 +63,17 @@ MainWindow::MainWindow(Session& session, Dialog& dialog, Messages& messages, QWi
 }
 
 void MainWindow::BuildFrameStrip() {
-  auto* strip = new FrameStrip(m_session, this);
+  m_strip = new FrameStrip(m_session, this);
   auto* dock = new QDockWidget(QStringLiteral("Frames"), this);
   dock->setObjectName(QStringLiteral("FrameStripDock"));
-  dock->setWidget(strip);
+  dock->setWidget(m_strip);
   addDockWidget(Qt::BottomDockWidgetArea, dock);
   // A click goes to the frame in sprite mode; action mode keeps its clip.
-  connect(strip, &FrameStrip::frameChosen, this, [this](int number) {
+  connect(m_strip, &FrameStrip::frameChosen, this, [this](int number) {
     PlaybackState& playback = m_session.Playback();
     if (!playback.ActionMode()) playback.StepTo(number, playback.FrameListCount());
   });
-  connect(strip, &FrameStrip::moveRequested, this,
+  connect(m_strip, &FrameStrip::moveRequested, this,
           m_session.HeldOffWhileBusy([this](int number, int to) { m_session.Document().MoveFrame(number, to); }));
 }
 
@@ -129,7 +129,7 @@ void MainWindow::ConnectCommands() {
   connect(m_canvas, &CanvasView::fileDropped, this, m_session.HeldOffWhileBusy([this](const QString& path) { Drop(path); }));
   ConnectEdit({m_menus.Save, m_bars.Save}, [this] { m_files.Save(); });
   ConnectEdit({m_menus.AddFrame, m_bars.Add}, [this] { m_frames.AddFrame(); });
-  ConnectEdit({m_menus.DeleteFrame, m_bars.Sub}, [this] { m_frames.DeleteFrame(); });
+  ConnectEdit({m_menus.DeleteFrame, m_bars.Sub}, [this] { m_frames.DeleteFrames(m_strip->SelectedFrames()); });
   ConnectEdit({m_menus.MoveLeft}, [this] { m_frames.MoveFrame(-1); });
   ConnectEdit({m_menus.MoveRight}, [this] { m_frames.MoveFrame(+1); });
   QUndoStack& edits = m_session.Document().FrameEdits();
@@ -137,7 +137,8 @@ void MainWindow::ConnectCommands() {
   ConnectEdit({m_menus.RedoEdit}, [&edits] { edits.redo(); });
   connect(&edits, &QUndoStack::indexChanged, this, &MainWindow::UpdateActions);
   connect(&edits, &QUndoStack::cleanChanged, this, &MainWindow::UpdateActions);
-  ConnectEdit({m_menus.ExportFrame, m_bars.Export, m_bars.ExpCur}, [this] { m_exports.ExportFrame(); });
+  ConnectEdit({m_menus.ExportFrame, m_bars.Export, m_bars.ExpCur},
+              [this] { m_exports.ExportFrames(m_strip->SelectedFrames()); });
   ConnectEdit({m_menus.ExportAll, m_bars.ExpAll}, [this] { m_exports.ExportAll(); });
   ConnectEdit({m_menus.ExportAct}, [this] { m_exports.ExportAction(); });
   ConnectEdit({m_menus.ImportPal}, [this] { m_palette.ImportPal(); });

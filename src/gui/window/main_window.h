@@ -25,6 +25,7 @@ class QSettings;
 namespace tessaloom {
 
 class CanvasView;
+class FrameStrip;
 class Dialog;
 class Messages;
 class PaletteWindow;
@@ -100,6 +101,7 @@ class MainWindow : public QMainWindow {
   MainMenus m_menus;
   MainToolbars m_bars;
   CanvasView* m_canvas = nullptr;
+  FrameStrip* m_strip = nullptr;
   QLabel* m_sizePanel = nullptr;
   QLabel* m_positionPanel = nullptr;
   QLabel* m_fpsPanel = nullptr;
