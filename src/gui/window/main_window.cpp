@@ -334,6 +334,8 @@ void MainWindow::ShowKeyboardShortcuts() {
       {"Zoom out", m_menus.ZoomOut},            {"First frame", m_bars.First},
       {"Previous frame", m_bars.Prev},          {"Next frame", m_bars.Next},
       {"Last frame", m_bars.Last},              {"Play or pause", m_bars.PlayOrPause},
+      {"Move the frame left", m_menus.MoveLeft}, {"Move the frame right", m_menus.MoveRight},
+      {"Undo a frame edit", m_menus.UndoEdit},  {"Redo a frame edit", m_menus.RedoEdit},
       {"Quit", m_menus.Quit}};
   QStringList lines;
   for (const auto& [what, action] : commands) {
