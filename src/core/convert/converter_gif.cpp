@@ -92,12 +92,7 @@ Result<ImageSize> AnimatedScreen(std::span<const SprFrame> frames) {
   ImageSize screen;
   for (std::size_t index = 0; index < frames.size(); ++index) {
     const std::size_t stride = AnimatedStride(frames[index]);
-    if (stride > kMaxGifSide) {
-      return Error{.title = kExportTitle,
-                   .text = "A frame is too wide for a GIF image",
-                   .detail = "frame " + std::to_string(index + 1) + " has rows of " + std::to_string(stride) +
-                             " pixels; at most 65535"};
-    }
+    if (stride > kMaxGifSide) return FrameTooWideError(index + 1, stride);
     screen.Width = std::max(screen.Width, static_cast<int>(stride));
     screen.Height = std::max(screen.Height, SizeOf(frames[index]).Height);
   }
@@ -219,6 +214,15 @@ Status WriteAnimatedGif(const SprHeader& header, std::span<const SprFrame> frame
   auto bytes = EncodeAnimatedGif(header, frames, transparent);
   if (!bytes) return bytes.error();
   return WriteFileAtomically(path, *bytes, kExportTitle);
+}
+
+// For a caller that reads the frames of an animation one at a time.
+
+Error FrameTooWideError(std::size_t number, std::size_t stride) {
+  return Error{.title = kExportTitle,
+               .text = "A frame is too wide for a GIF image",
+               .detail = "frame " + std::to_string(number) + " has rows of " + std::to_string(stride) +
+                         " pixels; at most 65535"};
 }
 
 }  // namespace tessaloom::Converter_Gif

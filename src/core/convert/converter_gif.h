@@ -97,4 +97,9 @@ Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::files
 Status WriteAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
                         const std::filesystem::path& path, bool transparent);
 
+// For a caller that reads the frames of an animation one at a time (a sprite file
+// streamed): the refusal of frame `number` (1-based), whose stored rows are `stride`
+// pixels wide, when it is wider than a GIF image.
+Error FrameTooWideError(std::size_t number, std::size_t stride);
+
 }  // namespace tessaloom::Converter_Gif

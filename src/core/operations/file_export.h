@@ -1,7 +1,9 @@
 #pragma once
 // Exporting every frame of a sprite file straight from the file, as `export --all`,
 // the animated formats and the batch conversion do: the same files ExportAllFrames
-// writes for the loaded sprite, all or nothing.
+// writes for the loaded sprite, all or nothing, and the same error as loading it for
+// a damaged file. The file is read twice, one frame at a time (first to check it and
+// size an animation, then to code it), so memory does not grow with its frames.
 
 #include <filesystem>
 #include <optional>

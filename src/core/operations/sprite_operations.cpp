@@ -12,7 +12,6 @@
 #include "core/convert/converter_png.h"
 
 namespace tessaloom {
-namespace {
 
 Result<std::vector<std::uint8_t>> EncodeStill(ExportFormat format, const SprHeader& header, const SprFrame& frame,
                                               Converter_Gif::GifCoding coding) {
@@ -35,6 +34,8 @@ Result<std::vector<std::uint8_t>> EncodeRgbaStill(ExportFormat format, const Spr
   image.Pixels = frame.Pixels;
   return Converter_Png::EncodeRgbaPng(image);
 }
+
+namespace {
 
 // `number` counts the indexed frames first, then the 32-bit colour frames.
 Status StageStill(StagedFiles& files, const SprDocument& sprite, int number, ExportFormat format,

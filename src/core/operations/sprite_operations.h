@@ -4,10 +4,12 @@
 // file each ("hero.gif" gives "hero-01.gif", "hero-02.gif"…) or one looping GIF; and
 // adding an 8-bit bitmap as a new frame.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/common/result.h"
 #include "core/convert/converter_bmp.h"
@@ -50,6 +52,12 @@ Status ExportFrames(const SprDocument& sprite, std::span<const int> numbers, Exp
 // had is changed and none is left behind.
 Status ExportAllFrames(const SprDocument& sprite, ExportFormat format, const std::filesystem::path& path,
                        const ExportOptions& options = {});
+
+// The file of one frame in a still format, as ExportFrame writes it; a 32-bit colour
+// frame, numbered `number` among all frames, only as PNG.
+Result<std::vector<std::uint8_t>> EncodeStill(ExportFormat format, const SprHeader& header, const SprFrame& frame,
+                                              Converter_Gif::GifCoding coding);
+Result<std::vector<std::uint8_t>> EncodeRgbaStill(ExportFormat format, const SprRgbaFrame& frame, int number);
 
 // The name of frame `number` (1-based): `chosen` without its extension, if it has one,
 // then "-", the number with at least two digits, and `extension` (with its dot).

@@ -143,17 +143,25 @@ void EncodeRow(const std::uint8_t* row, std::size_t count, CodeWriter& writer) {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> DecodeFrameRle(std::span<const std::uint8_t> code, int width) {
+std::optional<std::size_t> DecodedFrameSize(std::span<const std::uint8_t> code, int width) {
   const std::optional<std::size_t> length = ExpandedLength(code);
   if (!length) return std::nullopt;
-  if (*length == 0 || width <= 0) return std::vector<std::uint8_t>{};
-
+  if (*length == 0 || width <= 0) return 0;
   const std::size_t rowWidth = static_cast<std::size_t>(width);
   const std::size_t padding = static_cast<std::size_t>(RowStride(width) - width);
-  const std::size_t rows = (*length + rowWidth - 1) / rowWidth;
-  std::vector<std::uint8_t> pixels(*length + rows * padding);
+  return *length + (*length + rowWidth - 1) / rowWidth * padding;
+}
 
-  RowPlacer placer(pixels, rowWidth, rows);
+std::optional<std::vector<std::uint8_t>> DecodeFrameRle(std::span<const std::uint8_t> code, int width) {
+  const std::optional<std::size_t> size = DecodedFrameSize(code, width);
+  if (!size) return std::nullopt;
+  if (*size == 0) return std::vector<std::uint8_t>{};
+
+  const std::size_t rowWidth = static_cast<std::size_t>(width);
+  const std::size_t stride = static_cast<std::size_t>(RowStride(width));
+  std::vector<std::uint8_t> pixels(*size);
+
+  RowPlacer placer(pixels, rowWidth, (*size + stride - 1) / stride);
   const std::uint8_t* at = code.data();
   const std::uint8_t* const end = at + code.size();
   while (at < end) {

@@ -26,6 +26,9 @@ namespace tessaloom::Tool_Spr {
 // count byte. A width of 0 or less has no rows: the result is empty.
 std::optional<std::vector<std::uint8_t>> DecodeFrameRle(std::span<const std::uint8_t> code, int width);
 
+// The size of what DecodeFrameRle gives for `code`, found without decoding it.
+std::optional<std::size_t> DecodedFrameSize(std::span<const std::uint8_t> code, int width);
+
 // Codes the frame's Width x Height pixels, read from its bottom-up rows of
 // RowStride(Width) bytes. Bytes missing from a short Pixels count as index 0.
 std::vector<std::uint8_t> EncodeFrameRle(const SprFrame& frame);

@@ -15,7 +15,8 @@
 //
 // Every frame in memory gets the same layout, raw ones included: bottom-up rows of
 // RowStride(Width) bytes. A load is all or nothing: a document is returned only when
-// the whole file was read.
+// the whole file was read. Both calls read one frame record at a time
+// (spr_frame_reader.h); LoadSprite never holds the whole file.
 
 #include <cstdint>
 #include <filesystem>
@@ -41,7 +42,7 @@ struct LoadedSprite {
 
 Result<LoadedSprite> ParseSprite(std::span<const std::uint8_t> bytes);
 
-// Reads and parses the file; errors name the file.
+// Reads the file frame by frame; errors name the file.
 Result<LoadedSprite> LoadSprite(const std::filesystem::path& path);
 
 }  // namespace tessaloom::Tool_Spr
