@@ -152,14 +152,15 @@ TEST(CommitBatch, RenamesEverySetAfterOneFlushOrNone) {
     SCOPED_TRACE(flushFails ? "flush fails" : "flush succeeds");
     TempDir dir;
     ASSERT_TRUE(WriteFileAtomically(dir / "out", kOld, "Setup"));
-    const WriteOps ops = With([flushFails](WriteOps& ops) {
-      ops.flush = [](int) { return Failing(EIO); };
-      ops.syncFileSystem = flushFails ? +[](int) { return Failing(EIO); } : +[](int fd) { return ++g_syncs, ::syncfs(fd); };
+    const WriteOps ops = With([flushFails](WriteOps& batched) {
+      batched.flush = [](int) { return Failing(EIO); };
+      batched.syncFileSystem = flushFails ? +[](int) { return Failing(EIO); }
+                                          : +[](int fd) { return ++g_syncs, ::syncfs(fd); };
     });
     g_syncs = 0;
     const Bytes bytes(100, 7);
     std::vector<Status> statuses;
-    WriteWith(ops, [&] {
+    EXPECT_TRUE(WriteWith(ops, [&] {
       CommitBatch batch;
       StagedFiles first, second;
       EXPECT_TRUE(first.Stage(dir / "a", bytes, "Title") && first.Commit());
@@ -169,7 +170,7 @@ TEST(CommitBatch, RenamesEverySetAfterOneFlushOrNone) {
       EXPECT_FALSE(std::filesystem::exists(dir / "a"));
       statuses = batch.Commit();
       return Status{};
-    });
+    }));
     ASSERT_EQ(statuses.size(), 2u);
     if (flushFails) {
       for (const Status& status : statuses) {

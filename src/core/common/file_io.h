@@ -80,8 +80,9 @@ class StagedFiles {
 // every StagedFiles made on that thread writes its temporary files without flushing
 // them, and its Commit hands the set to the batch. The batch's Commit flushes every
 // file system those files are on at once, then renames each set as StagedFiles
-// does, each still all or nothing. Nothing reaches its target before Commit; what is
-// not committed is removed when the batch is destroyed.
+// does, each still all or nothing. Nothing reaches its target before Commit, not even
+// a WriteFileAtomically's file; what is not committed is removed when the batch is
+// destroyed, which the StagedFiles made under it must not outlive.
 class CommitBatch {
  public:
   CommitBatch();  // opens the batch on the calling thread, until it is destroyed
