@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <thread>
 #include <unistd.h>
@@ -35,10 +36,11 @@ struct ConvertOptions {
   std::string report;
 };
 
-// How many files' outputs a thread stages before it flushes them with one call and
-// renames them into place (see CommitBatch). More files per flush cost less, but
-// leave more temporaries behind when the run is killed.
+// How long and for how many files at most a thread stages outputs before it flushes
+// them with one call and renames them into place (see CommitBatch). Longer batches
+// cost less, but a run that is killed loses their work and leaves their temporaries.
 constexpr std::size_t kFilesPerFlush = 64;
+constexpr auto kFlushInterval = std::chrono::seconds(1);
 
 // The files of one run, shared by its threads: each thread converts the next file
 // not taken yet and fills in that file's entry alone.
@@ -56,10 +58,14 @@ class Conversion {
   void ConvertOnThisThread() {
     CommitBatch batch;
     std::vector<Staged> staged;
+    auto opened = std::chrono::steady_clock::now();
     while (const std::optional<std::size_t> index = m_queue.Next()) {
       Convert(*index, batch, staged);
       m_progress.Advance();
-      if (staged.size() >= kFilesPerFlush) Settle(batch, staged);
+      if (staged.size() >= kFilesPerFlush || std::chrono::steady_clock::now() - opened >= kFlushInterval) {
+        Settle(batch, staged);
+        opened = std::chrono::steady_clock::now();
+      }
     }
     Settle(batch, staged);
   }

@@ -183,13 +183,15 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::span<const st
 // Why one flush of the file system: a file must be on the disk before its new name
 // is, or a crash between the two can leave an empty or truncated file under the
 // name of a good one. StagedFiles alone pays one fsync per file for that, and each
-// fsync waits for its own journal commit (about half a millisecond here), which is
-// most of the cost of writing a thousand small files. syncfs(2) writes every dirty
-// file of the file system with a single journal commit, so a batch stages all its
-// temporaries unflushed, flushes once, and only then renames. The renames themselves
-// are not flushed, as with StagedFiles: a crash after them may lose a rename, which
-// leaves the old file and a stray temporary, never a truncated file. syncfs also
-// writes out other programs' dirty files on that file system; a batch pays that once.
+// fsync waits for that file's blocks and for a journal commit of its own: for a
+// thousand animated GIFs of a typical sprite, about 7 ms each here, far more than
+// the conversion. syncfs(2) writes every dirty file of the file system in one go
+// with one journal commit (16 calls took 0.3 s for those thousand files), so a
+// batch stages its temporaries unflushed, flushes once, and only then renames. The
+// renames are not flushed, as with StagedFiles: a crash after them may lose a
+// rename, which leaves the old file and a stray temporary, never a truncated file.
+// syncfs also writes out other programs' dirty files on that file system; a batch
+// pays that once instead of every file.
 CommitBatch::CommitBatch() : m_outer(std::exchange(t_batch, this)) {}
 
 CommitBatch::~CommitBatch() { t_batch = m_outer; }
