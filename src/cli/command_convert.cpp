@@ -139,8 +139,8 @@ int Convert(Console& console, const ConvertOptions& options) {
   progress.Finish();
   const double seconds = progress.Seconds();
   const std::vector<ConvertedFile>& files = conversion.Files();
-  const auto failed =
-      static_cast<std::size_t>(std::ranges::count_if(files, [](const ConvertedFile& file) { return file.Failure.has_value(); }));
+  const auto failed = static_cast<std::size_t>(
+      std::ranges::count_if(files, [](const ConvertedFile& file) { return file.Failure.has_value(); }));
   if (!options.quiet) {
     console.err << files.size() - failed << " converted, " << failed << " failed in " << FormatSeconds(seconds)
                 << " s\n";

@@ -72,7 +72,8 @@ TEST_F(CliConvert, WritesWhatExportWritesAtAnyNumberOfJobs) {
   for (const std::string format : {"bmp", "gif", "gif87", "png", "anim", "anim87"}) {
     const bool animated = format.starts_with("anim");
     const std::string extension = format == "bmp" ? ".bmp" : format == "png" ? ".png" : ".gif";
-    std::vector<std::string> exportArgs{"export", PathOf("in/a.spr"), PathOf("expected/a" + extension), "--format", format};
+    std::vector<std::string> exportArgs{"export", PathOf("in/a.spr"), PathOf("expected/a" + extension), "--format",
+                                        format};
     if (!animated) exportArgs.push_back("--all");
     ASSERT_EQ(RunCli(exportArgs).status, cli::kExitOk);
     for (const std::string jobs : {"1", "3"}) {
