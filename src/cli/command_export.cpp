@@ -4,20 +4,15 @@
 // ones and only PNG takes them.
 
 #include <CLI/CLI.hpp>
-#include <map>
 #include <memory>
 
 #include "cli/cli.h"
 #include "cli/commands.h"
+#include "cli/export_formats.h"
 #include "core/operations/file_export.h"
 
 namespace tessaloom::cli {
 namespace {
-
-const std::map<std::string, ExportFormat> kFormats{
-    {"bmp", ExportFormat::Bmp},          {"gif", ExportFormat::Gif},
-    {"gif87", ExportFormat::Gif87},      {"png", ExportFormat::Png},
-    {"anim", ExportFormat::AnimatedGif}, {"anim87", ExportFormat::AnimatedGif87}};
 
 struct ExportOptions {
   std::string sprite;
@@ -54,7 +49,7 @@ void AddExportCommand(CLI::App& app, Console& console, Command& chosen) {
   command->add_option("OUTPUT", options->output, "Output file (numbered per frame with --all)")->required();
   command->add_option("--format", options->format, "bmp, gif (transparent GIF89a), gif87, png, anim or anim87")
       ->required()
-      ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case));
+      ->transform(CLI::CheckedTransformer(kExportFormats, CLI::ignore_case));
   options->frameOption = command->add_option(
       "--frame", options->frame, "Frame to write, 1-based, the 32-bit colour frames after the others (default 1)");
   CLI::Option* all = command->add_flag("--all", options->all, "Write every frame to its own numbered file");

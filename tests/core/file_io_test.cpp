@@ -36,7 +36,7 @@ int Failing(int errorNumber) {
 }
 
 // The system calls, each of which a fault below replaces.
-const WriteOps kRealOps{::mkstemp, ::write, ::fsync, ::close, std::rename};
+const WriteOps kRealOps{::mkstemp, ::write, ::fsync, ::close, std::rename, ::syncfs};
 
 // A disk with room for a few more bytes: the first write lands in part, then ENOSPC.
 std::size_t g_room = 0;
@@ -142,6 +142,50 @@ TEST(AtomicWrite, AFailureAnywhereKeepsTheOldFileAndLeavesNoTemporary) {
   ASSERT_FALSE(missing);
   EXPECT_NE(missing.error().text.find(std::strerror(ENOENT)), std::string::npos) << missing.error().text;
   EXPECT_TRUE(TempDir::ListNames(dir.Path()).empty());
+}
+
+// A batch flushes once, never each file, and renames nothing before its Commit; a
+// failing flush fails every set and leaves the folder as it was.
+int g_syncs = 0;
+TEST(CommitBatch, RenamesEverySetAfterOneFlushOrNone) {
+  for (const bool flushFails : {false, true}) {
+    SCOPED_TRACE(flushFails ? "flush fails" : "flush succeeds");
+    TempDir dir;
+    ASSERT_TRUE(WriteFileAtomically(dir / "out", kOld, "Setup"));
+    const WriteOps ops = With([flushFails](WriteOps& batched) {
+      batched.flush = [](int) { return Failing(EIO); };
+      batched.syncFileSystem = flushFails ? +[](int) { return Failing(EIO); }
+                                          : +[](int fd) { return ++g_syncs, ::syncfs(fd); };
+    });
+    g_syncs = 0;
+    const Bytes bytes(100, 7);
+    std::vector<Status> statuses;
+    EXPECT_TRUE(WriteWith(ops, [&] {
+      CommitBatch batch;
+      StagedFiles first, second;
+      EXPECT_TRUE(first.Stage(dir / "a", bytes, "Title") && first.Commit());
+      EXPECT_TRUE(second.Stage(dir / "out", bytes, "Title") && second.Stage(dir / "b", bytes, "Title") &&
+                  second.Commit());
+      EXPECT_EQ(ReadBytes(dir / "out"), kOld);
+      EXPECT_FALSE(std::filesystem::exists(dir / "a"));
+      statuses = batch.Commit();
+      return Status{};
+    }));
+    ASSERT_EQ(statuses.size(), 2u);
+    if (flushFails) {
+      for (const Status& status : statuses) {
+        ASSERT_FALSE(status);
+        EXPECT_NE(status.error().text.find(std::strerror(EIO)), std::string::npos) << status.error().text;
+      }
+      EXPECT_EQ(TempDir::ListNames(dir.Path()), std::vector<std::string>{"out"});
+      EXPECT_EQ(ReadBytes(dir / "out"), kOld);
+      continue;
+    }
+    EXPECT_TRUE(statuses[0] && statuses[1]);
+    EXPECT_EQ(g_syncs, 1);
+    EXPECT_EQ(TempDir::ListNames(dir.Path()), (std::vector<std::string>{"a", "b", "out"}));
+    for (const char* name : {"a", "b", "out"}) EXPECT_EQ(ReadBytes(dir / name), bytes) << name;
+  }
 }
 
 TEST(AtomicWrite, ShortAndInterruptedWritesStillWriteEverything) {

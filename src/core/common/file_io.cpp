@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <set>
 #include <sys/stat.h>
 #include <fstream>
 #include <unistd.h>
@@ -17,9 +20,13 @@ const WriteOps kSystemOps{
     .flush = [](int fd) { return ::fsync(fd); },
     .close = [](int fd) { return ::close(fd); },
     .rename = [](const char* from, const char* to) { return std::rename(from, to); },
+    .syncFileSystem = [](int fd) { return ::syncfs(fd); },
 };
 
 const WriteOps* g_ops = &kSystemOps;
+
+// Every StagedFiles made on a thread while its batch is open joins that batch.
+thread_local CommitBatch* t_batch = nullptr;
 
 Error FileError(const std::filesystem::path& path, const std::string& what, int errorNumber,
                 const std::string& title) {
@@ -67,6 +74,8 @@ Result<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& pat
   return bytes;
 }
 
+StagedFiles::StagedFiles() : m_batch(t_batch) {}
+
 StagedFiles::~StagedFiles() { RemoveTemporaries(); }
 
 Status StagedFiles::Stage(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
@@ -86,7 +95,7 @@ Status StagedFiles::StageProduced(const std::filesystem::path& target, const Pro
     return FileError(target, "Cannot write", errno, title);
   };
   Status produced = produce(sink);
-  if (produced && g_ops->flush(fd) != 0) produced = FileError(target, "Cannot write", errno, title);
+  if (produced && !m_batch && g_ops->flush(fd) != 0) produced = FileError(target, "Cannot write", errno, title);
   if (g_ops->close(fd) != 0 && produced) produced = FileError(target, "Cannot write", errno, title);
   if (!produced) {
     ::unlink(temp.c_str());
@@ -100,6 +109,12 @@ Status StagedFiles::StageProduced(const std::filesystem::path& target, const Pro
 
 Status StagedFiles::Commit() {
   if (m_failure) return *m_failure;
+  if (m_batch) {
+    StagedFiles& handed = m_batch->m_sets.emplace_back();
+    handed.m_batch = nullptr;
+    handed.m_files = std::exchange(m_files, {});
+    return {};
+  }
   // Every target but the last keeps a second name for its old content, so that a
   // later rename failing can put it back; the last rename failing replaces nothing.
   for (std::size_t i = 0; i + 1 < m_files.size(); ++i) {
@@ -163,6 +178,53 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::span<const st
   StagedFiles files;
   if (Status staged = files.Stage(path, bytes, title); !staged) return staged;
   return files.Commit();
+}
+
+// Why one flush of the file system: a file must be on the disk before its new name
+// is, or a crash between the two can leave an empty or truncated file under the
+// name of a good one. StagedFiles alone pays one fsync per file for that, and each
+// fsync waits for that file's blocks and for a journal commit of its own: for a
+// thousand animated GIFs of a typical sprite, about 7 ms each here, far more than
+// the conversion. syncfs(2) writes every dirty file of the file system in one go
+// with one journal commit (16 calls took 0.3 s for those thousand files), so a
+// batch stages its temporaries unflushed, flushes once, and only then renames. The
+// renames are not flushed, as with StagedFiles: a crash after them may lose a
+// rename, which leaves the old file and a stray temporary, never a truncated file.
+// syncfs also writes out other programs' dirty files on that file system; a batch
+// pays that once instead of every file.
+CommitBatch::CommitBatch() : m_outer(std::exchange(t_batch, this)) {}
+
+CommitBatch::~CommitBatch() { t_batch = m_outer; }
+
+std::vector<Status> CommitBatch::Commit() {
+  const Status flushed = FlushFileSystems();
+  std::vector<Status> statuses;
+  for (StagedFiles& set : m_sets) statuses.push_back(flushed ? set.Commit() : flushed);
+  m_sets.clear();
+  return statuses;
+}
+
+// One syncfs per file system the temporaries are on, through a folder of each.
+Status CommitBatch::FlushFileSystems() {
+  std::map<std::filesystem::path, std::string> folders;  // each folder and a title for its failure
+  for (const StagedFiles& set : m_sets) {
+    for (const StagedFiles::StagedFile& file : set.m_files) {
+      folders.emplace(std::filesystem::path(file.temp).parent_path(), file.title);
+    }
+  }
+  std::set<dev_t> flushed;
+  for (const auto& [folder, title] : folders) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) return FileError(folder, "Cannot write", errno, title);
+    if (flushed.contains(info.st_dev)) continue;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int synced = fd < 0 ? -1 : g_ops->syncFileSystem(fd);
+    const int cause = errno;
+    if (fd >= 0) ::close(fd);
+    if (synced != 0) return FileError(folder, "Cannot write", cause, title);
+    flushed.insert(info.st_dev);
+  }
+  return {};
 }
 
 void SetWriteOpsForTesting(const WriteOps* ops) { g_ops = ops ? ops : &kSystemOps; }

@@ -3,9 +3,11 @@
 // go to a temporary file in the target's folder, which is flushed and then renamed
 // over the target. On any failure the temporary file is removed and the target is
 // untouched. Several files written together (an export of every frame) are staged
-// one by one and renamed into place only once all of them were written.
+// one by one and renamed into place only once all of them were written. Many sets
+// written in a row (a batch conversion) can share one flush: see CommitBatch.
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -18,6 +20,8 @@
 #include "core/common/result.h"
 
 namespace tessaloom {
+
+class CommitBatch;
 
 // Reads the whole file. The error names the file and the cause; its title is `title`.
 Result<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path,
@@ -35,7 +39,7 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::span<const st
 // had is never deleted or half-replaced.
 class StagedFiles {
  public:
-  StagedFiles() = default;
+  StagedFiles();
   StagedFiles(const StagedFiles&) = delete;
   StagedFiles& operator=(const StagedFiles&) = delete;
   ~StagedFiles();
@@ -48,10 +52,13 @@ class StagedFiles {
   // is given, piece by piece. A failure of the sink or of `produce` fails the stage.
   using Producer = std::function<Status(const ByteSink&)>;
   Status StageProduced(const std::filesystem::path& target, const Producer& produce, const std::string& title);
-  // Renames every staged file over its target. Refused after a failed Stage.
+  // Renames every staged file over its target. Refused after a failed Stage. Under a
+  // CommitBatch the set is handed to the batch instead, which renames it later.
   Status Commit();
 
  private:
+  friend class CommitBatch;
+
   struct StagedFile {
     std::filesystem::path target;
     std::string temp;
@@ -66,6 +73,35 @@ class StagedFiles {
 
   std::vector<StagedFile> m_files;
   std::optional<Error> m_failure;
+  CommitBatch* m_batch;  // the batch open on the creating thread, if any
+};
+
+// Many StagedFiles sets flushed with one call. While a batch is open on a thread,
+// every StagedFiles made on that thread writes its temporary files without flushing
+// them, and its Commit hands the set to the batch. The batch's Commit flushes every
+// file system those files are on at once, then renames each set as StagedFiles
+// does, each still all or nothing. Nothing reaches its target before Commit, not even
+// a WriteFileAtomically's file; what is not committed is removed when the batch is
+// destroyed, which the StagedFiles made under it must not outlive.
+class CommitBatch {
+ public:
+  CommitBatch();  // opens the batch on the calling thread, until it is destroyed
+  CommitBatch(const CommitBatch&) = delete;
+  CommitBatch& operator=(const CommitBatch&) = delete;
+  ~CommitBatch();
+
+  // The sets handed so far and not yet committed.
+  std::size_t Size() const { return m_sets.size(); }
+  // One status per set, in the order the sets were handed; the batch is empty after.
+  // When the flush fails every set fails with it and no target is touched.
+  std::vector<Status> Commit();
+
+ private:
+  friend class StagedFiles;
+  Status FlushFileSystems();
+
+  std::deque<StagedFiles> m_sets;
+  CommitBatch* m_outer;  // the batch that was open before this one, put back after
 };
 
 // The system calls the atomic writer makes, replaceable so that tests can make a
@@ -76,6 +112,7 @@ struct WriteOps {
   int (*flush)(int fd);
   int (*close)(int fd);
   int (*rename)(const char* from, const char* to);
+  int (*syncFileSystem)(int fd);  // CommitBatch's flush
 };
 
 // Installs `ops` for every later write; nullptr restores the real system calls.
