@@ -1,5 +1,6 @@
 #include "figures.h"
 
+#include <bit>
 #include <random>
 
 namespace tessaloom::bench {
@@ -34,6 +35,29 @@ SprDocument FigureSprite(int side, int frames) {
   for (int i = 0; i < frames; ++i) sprite.Frames.push_back(FigureFrame(side, i));
   sprite.Header.FrameCount = static_cast<std::int16_t>(frames);
   return sprite;
+}
+
+ActData FigureAction(int clips, int layers, int frames) {
+  const auto scaleBits = [](double scale) { return std::bit_cast<std::int32_t>(static_cast<float>(scale)); };
+  ActData act{.ActionCount = 1, .VersionWord = 0x0205, .Intervals = {4.0f}};
+  ActAction& action = act.Actions.emplace_back(ActAction{.ClipCount = static_cast<std::int16_t>(clips)});
+  for (int c = 0; c < clips; ++c) {
+    ActClip& clip = action.Clips.emplace_back(ActClip{.LayerCount = static_cast<std::int16_t>(layers)});
+    for (int n = 0; n < layers; ++n) {
+      clip.Layers.push_back({.SpriteIndex = static_cast<std::int16_t>((c + n) % frames),
+                             .Direction = n % 2,
+                             .Red = 255,
+                             .Green = static_cast<std::uint8_t>(160 + n * 9 % 96),
+                             .Blue = 200,
+                             .Alpha = static_cast<std::uint8_t>(n % 3 == 0 ? 160 : 255),
+                             .PosX = static_cast<std::int16_t>(n * 40 - (layers - 1) * 20 + c),
+                             .PosY = static_cast<std::int16_t>(n % 3 * 30 - 30),
+                             .ScaleX = scaleBits(0.8 + 0.08 * (n % 10)),
+                             .ScaleY = scaleBits(1.6 - 0.06 * (n % 10)),
+                             .Rotation = n % 4 == 0 ? 90 * n : 17 * n + 18 * c});
+    }
+  }
+  return act;
 }
 
 }  // namespace tessaloom::bench

@@ -51,9 +51,12 @@ int main(int argc, char* argv[]) {
 
   QSettings settings;
   tessaloom::Session session(settings);
-  tessaloom::QtDialog dialog;
+  tessaloom::QtDialog dialog(settings);
   tessaloom::QtMessages messages;
   tessaloom::MainWindow window(session, dialog, messages);
+  // The window opens where and as large as it was left.
+  const QString geometryKey = QStringLiteral("Window/Geometry");
+  window.restoreGeometry(settings.value(geometryKey).toByteArray());
   window.show();
   if (!options.spritePath.isEmpty()) window.OpenPath(options.spritePath);
 
@@ -63,5 +66,7 @@ int main(int argc, char* argv[]) {
       QApplication::exit(saved ? 0 : 1);
     });
   }
-  return app.exec();
+  const int status = app.exec();
+  settings.setValue(geometryKey, window.saveGeometry());
+  return status;
 }

@@ -44,6 +44,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   app.require_subcommand(1);
   AddInfoCommand(app, console, chosen);
   AddExportCommand(app, console, chosen);
+  AddExportActionCommand(app, console, chosen);
   AddSaveCommand(app, console, chosen);
   AddAddFrameCommand(app, console, chosen);
   AddPaletteCommands(app, console, chosen);

@@ -1,6 +1,7 @@
 // tessaloom-cli export SPRITE OUTPUT --format F [--frame N | --all]: frames as
 // bitmaps, still GIFs or PNGs, one frame or one numbered file per frame; or all
-// frames as one animated GIF.
+// frames as one animated GIF. The 32-bit colour frames are numbered after the indexed
+// ones and only PNG takes them.
 
 #include <CLI/CLI.hpp>
 #include <map>
@@ -8,7 +9,7 @@
 
 #include "cli/cli.h"
 #include "cli/commands.h"
-#include "core/operations/sprite_operations.h"
+#include "core/operations/file_export.h"
 
 namespace tessaloom::cli {
 namespace {
@@ -32,11 +33,15 @@ int Export(Console& console, const ExportOptions& options) {
     console.err << "tessaloom-cli: --frame and --all do not go with an animated format\n";
     return kExitUsage;
   }
+  if (IsAnimated(options.format) || options.all) {
+    auto exported = ExportSpriteFile(options.sprite, options.format, options.output);
+    if (!exported) return Report(console, exported.error());
+    if (exported->Warning) Report(console, *exported->Warning);
+    return kExitOk;
+  }
   auto sprite = LoadSpriteFile(console, options.sprite);
   if (!sprite) return Report(console, sprite.error());
-  const Status status = IsAnimated(options.format) || options.all
-                            ? ExportAllFrames(*sprite, options.format, options.output)
-                            : ExportFrame(*sprite, options.frame, options.format, options.output);
+  const Status status = ExportFrame(*sprite, options.frame, options.format, options.output);
   return status ? kExitOk : Report(console, status.error());
 }
 
@@ -50,7 +55,8 @@ void AddExportCommand(CLI::App& app, Console& console, Command& chosen) {
   command->add_option("--format", options->format, "bmp, gif (transparent GIF89a), gif87, png, anim or anim87")
       ->required()
       ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case));
-  options->frameOption = command->add_option("--frame", options->frame, "Frame to write, 1-based (default 1)");
+  options->frameOption = command->add_option(
+      "--frame", options->frame, "Frame to write, 1-based, the 32-bit colour frames after the others (default 1)");
   CLI::Option* all = command->add_flag("--all", options->all, "Write every frame to its own numbered file");
   options->frameOption->excludes(all);
   WhenChosen(command, console, chosen, options, Export);

@@ -32,10 +32,16 @@ Json SpriteJson(const SprDocument& sprite) {
                       {"DataSize", frame.DataSize},
                       {"PixelsLength", frame.Pixels.size()}});
   }
+  Json rgbaFrames = Json::array();
+  for (const SprRgbaFrame& frame : sprite.RgbaFrames) {
+    rgbaFrames.push_back({{"Width", frame.Width}, {"Height", frame.Height}});
+  }
   return {{"Compressed", sprite.Header.Compressed},
           {"FrameCount", sprite.Header.FrameCount},
           {"PaletteLength", sprite.Header.Palette.size()},
-          {"Frames", frames}};
+          {"Frames", frames},
+          {"RgbaFrameCount", sprite.RgbaFrames.size()},
+          {"RgbaFrames", rgbaFrames}};
 }
 
 Json LayerJson(const ActLayer& layer) {
@@ -81,11 +87,16 @@ Json ActJson(const ActData& act) {
 
 void PrintSpriteSummary(std::ostream& out, const std::string& name, const SprDocument& sprite) {
   out << name << ": sprite, " << (sprite.Header.Compressed ? "run-length coded" : "raw") << " frames, "
-      << sprite.Header.FrameCount << " frame(s), palette of " << sprite.Header.Palette.size() / 4
-      << " colours\n";
-  for (std::size_t i = 0; i < sprite.Frames.size(); ++i) {
-    const SprFrame& frame = sprite.Frames[i];
-    out << "  frame " << i + 1 << ": " << frame.Width << " x " << frame.Height << '\n';
+      << sprite.Header.FrameCount << " frame(s)";
+  if (!sprite.RgbaFrames.empty()) out << " and " << sprite.RgbaFrames.size() << " 32-bit colour frame(s)";
+  out << ", palette of " << sprite.Header.Palette.size() / 4 << " colours\n";
+  std::size_t number = 0;
+  for (const SprFrame& frame : sprite.Frames) {
+    out << "  frame " << ++number << ": " << frame.Width << " x " << frame.Height << '\n';
+  }
+  // Numbered on from the indexed frames, as `export --frame` takes them.
+  for (const SprRgbaFrame& frame : sprite.RgbaFrames) {
+    out << "  frame " << ++number << " (32-bit): " << frame.Width << " x " << frame.Height << '\n';
   }
 }
 

@@ -1,5 +1,6 @@
 // tessaloom-cli render SPRITE OUTPUT.png: the canvas the main window shows, for a
-// frame or for a clip of an action file, written as an RGB PNG.
+// frame or for a clip of an action file, written as an RGB PNG; with --preview, the
+// canvas of Preview Mode (the game's drawing).
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "core/convert/converter_png.h"
 #include "core/convert/picture_loader.h"
 #include "core/render/canvas_drawing.h"
+#include "core/render/preview_drawing.h"
 #include "core/render/view_settings.h"
 
 namespace tessaloom::cli {
@@ -30,6 +32,7 @@ struct RenderOptions {
   std::string canvas = "640x480";
   bool noTransparency = false;
   std::string background;
+  bool preview = false;
 };
 
 struct CanvasSize {
@@ -53,14 +56,20 @@ std::optional<CanvasSize> ParseCanvasSize(const std::string& text) {
 Status DrawRequested(Image& canvas, const SprDocument& sprite, const RenderOptions& options,
                      const ViewSettings& view) {
   if (options.act.empty()) {
-    if (options.frame < 1 || options.frame > sprite.Header.FrameCount) {
+    const int frames = options.preview ? Preview::FrameCount(sprite) : sprite.Header.FrameCount;
+    if (options.frame < 1 || options.frame > frames) {
       return Error{.title = "Render error", .text = "The sprite has no frame " + std::to_string(options.frame) + "."};
     }
-    DrawSpriteFrame(canvas, sprite, options.frame, view);
+    if (options.preview) {
+      Preview::DrawFrame(canvas, sprite, options.frame, view);
+    } else {
+      DrawSpriteFrame(canvas, sprite, options.frame, view);
+    }
     return {};
   }
   auto act = Tool_Act::ReadActFile(options.act);
   if (!act) return act.error();
+  if (options.preview) return Preview::DrawClip(canvas, sprite, &*act, options.action, options.clip, view);
   return Painter::DrawClip(canvas, sprite, &*act, options.action, options.clip, view);
 }
 
@@ -104,8 +113,11 @@ void AddRenderCommand(CLI::App& app, Console& console, Command& chosen) {
   act->needs(action)->needs(clip)->excludes(frame);
   action->needs(act);
   clip->needs(act);
-  command->add_option("--zoom", options->zoom, "Zoom step 3..11; the scale is step / 3 (default 3)")
+  command
+      ->add_option("--zoom", options->zoom,
+                   "Zoom step 3..11; the scale is step / 3, or step - 2 with --preview (default 3)")
       ->check(CLI::Range(3, 11));
+  command->add_flag("--preview", options->preview, "Draw as the game shows it (Preview Mode)");
   command->add_option("--canvas", options->canvas, "Canvas size WIDTHxHEIGHT (default 640x480)");
   command->add_flag("--no-transparency", options->noTransparency, "Draw palette entry 0's colour too");
   command->add_option("--background", options->background, "Picture drawn unscaled at the top-left (BMP or PNG)");

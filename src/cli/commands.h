@@ -25,6 +25,7 @@ using Command = std::function<int()>;
 
 void AddInfoCommand(CLI::App& app, Console& console, Command& chosen);
 void AddExportCommand(CLI::App& app, Console& console, Command& chosen);
+void AddExportActionCommand(CLI::App& app, Console& console, Command& chosen);
 void AddSaveCommand(CLI::App& app, Console& console, Command& chosen);
 void AddAddFrameCommand(CLI::App& app, Console& console, Command& chosen);
 void AddPaletteCommands(CLI::App& app, Console& console, Command& chosen);

@@ -5,7 +5,9 @@
 #include "cli/cli.h"
 #include "cli_test_support.h"
 #include "core/common/file_io.h"
+#include "core/sprite/spr_writer.h"
 #include "support/act_bytes.h"
+#include "support/spr_bytes.h"
 
 using namespace tessaloom;
 using Json = nlohmann::json;
@@ -21,15 +23,22 @@ TEST(CliUsage, BadUsageExitsWithTwoAndHelpWithZero) {
 
 using CliInfo = CliTest;
 
+// The 32-bit colour frame is numbered after the indexed ones.
 TEST_F(CliInfo, DescribesASpriteAsJsonAndAsText) {
+  m_sprite.Header.Reserved = {1, 0};
+  m_sprite.Header.TrailingData = SprBytes().RgbaFrame(2, 1, std::vector<std::uint32_t>{1, 2}).Build();
+  ASSERT_TRUE(WriteFileAtomically(m_dir / "hero.spr", Tool_Spr::SerializeSprite(m_sprite).value(), "test"));
   const CliRun json = RunCli({"info", PathOf("hero.spr"), "--json"});
   ASSERT_EQ(json.status, cli::kExitOk) << json.err;
   const Json expected = Json::parse(R"({"Compressed":1,"FrameCount":3,"PaletteLength":1024,"Frames":[
       {"Width":3,"Height":2,"DataSize":8,"PixelsLength":8},
       {"Width":5,"Height":1,"DataSize":5,"PixelsLength":8},
-      {"Width":8,"Height":3,"DataSize":24,"PixelsLength":24}]})");
+      {"Width":8,"Height":3,"DataSize":24,"PixelsLength":24}],
+      "RgbaFrameCount":1,"RgbaFrames":[{"Width":2,"Height":1}]})");
   EXPECT_EQ(Json::parse(json.out), expected);
-  EXPECT_NE(RunCli({"info", PathOf("hero.spr")}).out.find("3 frame(s)"), std::string::npos);
+  const std::string text = RunCli({"info", PathOf("hero.spr")}).out;
+  EXPECT_NE(text.find("3 frame(s) and 1 32-bit colour frame(s)"), std::string::npos) << text;
+  EXPECT_NE(text.find("frame 4 (32-bit): 2 x 1"), std::string::npos) << text;
 }
 
 // Event names are CP949 bytes: "\xB0\xCB" is U+AC80.

@@ -7,7 +7,9 @@
 #include "cli_test_support.h"
 #include "core/common/file_io.h"
 #include "core/convert/picture_loader.h"
+#include "core/actions/tool_act.h"
 #include "core/render/canvas_drawing.h"
+#include "core/render/preview_drawing.h"
 #include "core/render/view_settings.h"
 #include "support/act_bytes.h"
 
@@ -37,4 +39,17 @@ TEST_F(CliRender, RefusesAClipTheActionLacks) {
   withClip.insert(withClip.end(), {"--action", "0", "--clip", "3"});
   EXPECT_EQ(RunCli(withClip).status, cli::kExitBadInput);
   EXPECT_FALSE(std::filesystem::exists(m_dir / "x.png"));
+}
+
+TEST_F(CliRender, PreviewDrawsAClipTheGamesWay) {
+  const std::vector<std::uint8_t> bytes = BuildActFile(OffsetClipsActFile());
+  ASSERT_TRUE(WriteFileAtomically(m_dir / "walk.act", bytes, "test"));
+  ASSERT_EQ(RunCli({"render", PathOf("hero.spr"), PathOf("out.png"), "--preview", "--act", PathOf("walk.act"),
+                    "--action", "0", "--clip", "1", "--zoom", "4", "--canvas", "30x20"}).status,
+            cli::kExitOk);
+  const ActData act = Tool_Act::ParseActFile(bytes).value();
+  Image expected(30, 20);
+  ASSERT_TRUE(Preview::DrawClip(expected, m_sprite, &act, 0, 1, ViewSettings{.ZoomStep = 4, .ClientWidth = 30,
+                                                                             .ClientHeight = 20}));
+  EXPECT_EQ(Converter_Png::LoadPicture(m_dir / "out.png").value(), expected);
 }

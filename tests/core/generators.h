@@ -33,6 +33,18 @@ inline rc::Gen<SprFrame> Frame(int maxWidth = 70, int maxHeight = 5) {
   return rc::gen::map(Rows(maxWidth, maxHeight), [](const std::vector<Bytes>& rows) { return FrameFromRows(rows); });
 }
 
+// 32-bit colour frames of up to 4 x 3 pixels, empty ones included.
+inline rc::Gen<SprRgbaFrame> RgbaFrame() {
+  return rc::gen::exec([] {
+    const auto width = *rc::gen::inRange<std::int16_t>(0, 5);
+    const auto height = *rc::gen::inRange<std::int16_t>(0, 4);
+    const auto pixels = static_cast<std::size_t>(width * height);
+    const auto argb = rc::gen::arbitrary<std::uint32_t>();
+    return SprRgbaFrame{.Width = width, .Height = height,
+                        .Pixels = *rc::gen::container<std::vector<std::uint32_t>>(pixels, argb)};
+  });
+}
+
 // Layers whose position and sprite index fit the 16 bits the reader keeps of them.
 inline rc::Gen<ActLayerFields> ActLayer() {
   return rc::gen::exec([] {

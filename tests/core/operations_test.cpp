@@ -29,6 +29,19 @@ SprDocument ThreeFrames() {
   return SpriteOf({SolidFrame(2, 2, 1), FrameFromRows({{1, 2, 0, 1, 2}, {0, 0, 1, 1, 2}}), SolidFrame(3, 1, 2)});
 }
 
+// Three indexed frames and, numbered 4, a 32-bit colour frame.
+SprDocument WithA32BitFrame() {
+  SprDocument sprite = ThreeFrames();
+  sprite.RgbaFrames = {{.Width = 2, .Height = 1, .Pixels = {0x80FF4020, 0x00000000}}};
+  return sprite;
+}
+
+Bytes RgbaPng(const SprRgbaFrame& frame) {
+  Image image(frame.Width, frame.Height);
+  image.Pixels = frame.Pixels;
+  return Converter_Png::EncodeRgbaPng(image).value();
+}
+
 }  // namespace
 
 TEST(NumberedFileName, DropsOnlyARealExtensionAndPadsToTwoDigits) {
@@ -37,8 +50,9 @@ TEST(NumberedFileName, DropsOnlyARealExtensionAndPadsToTwoDigits) {
   EXPECT_EQ(NumberedFileName("/x.y/hero", 3, ".png"), "/x.y/hero-03.png");
 }
 
+// Only PNG takes the 32-bit colour frame, after the indexed ones.
 TEST(ExportAllFrames, WritesEachFrameAsTheConvertersCodeIt) {
-  const SprDocument sprite = ThreeFrames();
+  const SprDocument sprite = WithA32BitFrame();
   const SprHeader& header = sprite.Header;
   const std::vector<std::pair<ExportFormat, std::function<Bytes(const SprFrame&)>>> stills{
       {ExportFormat::Bmp, [&](const SprFrame& frame) { return Converter_Bmp::SerializeBmp(header, frame); }},
@@ -49,19 +63,25 @@ TEST(ExportAllFrames, WritesEachFrameAsTheConvertersCodeIt) {
   for (const auto& [format, encode] : stills) {
     TempDir dir;
     ASSERT_TRUE(ExportAllFrames(sprite, format, dir / "hero.out"));
-    EXPECT_EQ(TempDir::ListNames(dir.Path()).size(), 3u);
+    const bool png = format == ExportFormat::Png;
+    EXPECT_EQ(TempDir::ListNames(dir.Path()).size(), png ? 4u : 3u);
     for (int number = 1; number <= 3; ++number) {
       EXPECT_EQ(ReadBytes(NumberedFileName(dir / "hero.out", number, ExportExtension(format))),
                 encode(sprite.Frames[static_cast<std::size_t>(number - 1)]));
     }
     ASSERT_TRUE(ExportFrame(sprite, 2, format, dir / "two"));
     EXPECT_EQ(ReadBytes(dir / "two"), encode(sprite.Frames[1]));
+    const Status four = ExportFrame(sprite, 4, format, dir / "four");
+    EXPECT_EQ(ReadBytes(dir / "four"), png ? RgbaPng(sprite.RgbaFrames[0]) : Bytes{});
+    EXPECT_EQ(four ? "" : four.error().title + ": " + four.error().text,
+              png ? "" : "Export error: Frame 4 is a 32-bit colour frame; only PNG can hold it.");
+    EXPECT_EQ(ReadBytes(dir / "hero-04.png"), png ? RgbaPng(sprite.RgbaFrames[0]) : Bytes{});
   }
   for (const bool transparent : {true, false}) {
     TempDir dir;
     int coded = 0;
     const ExportFormat format = transparent ? ExportFormat::AnimatedGif : ExportFormat::AnimatedGif87;
-    ASSERT_TRUE(ExportAllFrames(sprite, format, dir / "walk.gif", [&] { ++coded; }));
+    ASSERT_TRUE(ExportAllFrames(sprite, format, dir / "walk.gif", {.BeforeEachFrame = [&] { return ++coded > 0; }}));
     EXPECT_EQ(ReadBytes(dir / "walk.gif"), *Converter_Gif::EncodeAnimatedGif(header, sprite.Frames, transparent));
     EXPECT_EQ(coded, 3);
   }
@@ -71,6 +91,14 @@ TEST(ExportAllFrames, AFailureWritesNoFile) {
   SprDocument sprite = ThreeFrames();
   TempDir dir;
   ASSERT_TRUE(WriteFileAtomically(dir / "hero-01.png", Bytes{'o', 'l', 'd'}, "test"));
+  EXPECT_EQ(ExportFrame(WithA32BitFrame(), 5, ExportFormat::Png, dir / "hero.png").error().detail,
+            "It has 3 frame(s) and 1 32-bit colour frame(s).");
+  // Stopped by its caller before the second frame, in either kind of export.
+  for (const ExportFormat format : {ExportFormat::Png, ExportFormat::AnimatedGif}) {
+    int calls = 0;
+    const Status stopped = ExportAllFrames(sprite, format, dir / "stop.gif", {.BeforeEachFrame = [&] { return ++calls < 2; }});
+    EXPECT_EQ(stopped ? "" : stopped.error().text, "The export was cancelled.");
+  }
   for (const int number : {0, 4}) {
     const Status status = ExportFrame(sprite, number, ExportFormat::Png, dir / "hero.png");
     ASSERT_FALSE(status);

@@ -23,6 +23,8 @@ RC_GTEST_PROP(PaletteFile, ExportedPalettesImportAsTheyWere, ()) {
   const auto full = Tool_Spr::FullPalette(palette);
   RC_ASSERT(Bytes(riff.begin() + 24, riff.end()) == Tool_Spr::SwapPaletteOrder(full));
   RC_ASSERT(Tool_Pal::ParsePalette(riff, PalForm::Riff) == Bytes(full.begin(), full.end()));
+  RC_ASSERT(Tool_Pal::FormOf(riff) == PalForm::Riff);
+  RC_ASSERT(Tool_Pal::FormOf(raw) == PalForm::Raw);
 }
 
 TEST(PaletteFile, WritesTheFixedRiffHeaderAndReadsWhateverLengthTheFileHas) {
@@ -48,6 +50,8 @@ TEST(PaletteFile, ImportsFilesUpToTheSizeLimit) {
   ASSERT_TRUE(Tool_Pal::ExportPalette(dir / "colours.pal", TestPaletteFileOrder(), PalForm::Riff));
   EXPECT_EQ(Tool_Pal::ImportPalette(dir / "colours.pal", PalForm::Riff).value(),
             Tool_Spr::SwapPaletteOrder(Tool_Spr::SwapPaletteOrder(TestPaletteFileOrder())));
+  EXPECT_EQ(Tool_Pal::ImportPalette(dir / "colours.pal").value(),
+            Tool_Pal::ImportPalette(dir / "colours.pal", PalForm::Riff).value());
   ASSERT_TRUE(WriteFileAtomically(dir / "limit.pal", Bytes(Tool_Pal::kMaxPaletteFileSize, 0), "test"));
   EXPECT_TRUE(Tool_Pal::ImportPalette(dir / "limit.pal", PalForm::Raw));
   ASSERT_TRUE(WriteFileAtomically(dir / "large.pal", Bytes(Tool_Pal::kMaxPaletteFileSize + 1, 0), "test"));

@@ -8,6 +8,8 @@
 #include "core/render/canvas_drawing.h"
 #include "core/render/view_settings.h"
 #include "core/render/painter.h"
+#include "core/render/pixel_probe.h"
+#include "core/render/preview_drawing.h"
 
 namespace tessaloom {
 namespace {
@@ -67,6 +69,18 @@ RC_GTEST_PROP(RenderFrame, DrawsEveryPixelByTheRule, (bool transparent)) {
   Image canvas(13, 11, kStale);
   Tool_Spr::DrawSprite(canvas, header, FrameFromRows(rows, 0xEE), view, offsetX, offsetY, true);
   RC_ASSERT(canvas == ReferenceDraw(Image(13, 11, kStale), header, rows, view, offsetX, offsetY));
+  // The status bar's probe reads the pixel the drawing shows, and only inside the frame.
+  if (transparent) return;
+  const SprDocument sprite{.Header = header, .Frames = {FrameFromRows(rows, 0xEE)}};
+  const FramePlacement placed = PlaceFrame(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), view,
+                                           offsetX, offsetY);
+  for (int y = 0; y < canvas.Height; ++y) {
+    for (int x = 0; x < canvas.Width; ++x) {
+      const std::optional<ProbedPixel> probed = ProbeFrame(sprite, 1, placed, x, y);
+      RC_ASSERT(probed.has_value() == (canvas.At(x, y) != kStale));
+      if (probed) RC_ASSERT(probed->Color == canvas.At(x, y));
+    }
+  }
 }
 
 TEST(RenderPlacement, FloorsTheExactPositionAndRoundsTheSize) {
@@ -173,15 +187,18 @@ RC_GTEST_PROP(RenderClip, DrawsItsLayersInOrderOverOneClearedCanvas, ()) {
   RC_ASSERT(canvas == expected);
 }
 
+// Both the old drawing and the game's.
 TEST(RenderClip, ClipThatCannotBeDrawnIsAnErrorAndLeavesTheCanvas) {
   const ActData act = ActOf({{ActLayer{}}, {ActLayer{.SpriteIndex = 1}}});
-  for (const auto& [file, action, clip] : {std::tuple<const ActData*, int, int>{nullptr, 0, 0}, {&act, -1, 0}, {&act, 1, 0},
-                                           {&act, 0, -1}, {&act, 0, 2}}) {
-    Image canvas(20, 60, kStale);
-    const Status status = Painter::DrawClip(canvas, kLayers, file, action, clip, ViewOf(3, 20, 60));
-    ASSERT_FALSE(status) << action << "," << clip;
-    EXPECT_EQ(status.error().text, "error draw");
-    EXPECT_EQ(canvas, Image(20, 60, kStale));
+  for (const auto draw : {&Painter::DrawClip, &Preview::DrawClip}) {
+    for (const auto& [file, action, clip] : {std::tuple<const ActData*, int, int>{nullptr, 0, 0}, {&act, -1, 0},
+                                             {&act, 1, 0}, {&act, 0, -1}, {&act, 0, 2}}) {
+      Image canvas(20, 60, kStale);
+      const Status status = draw(canvas, kLayers, file, action, clip, ViewOf(3, 20, 60));
+      ASSERT_FALSE(status) << action << "," << clip;
+      EXPECT_EQ(status.error().text, "error draw");
+      EXPECT_EQ(canvas, Image(20, 60, kStale));
+    }
   }
 }
 

@@ -52,10 +52,14 @@ TEST(SprRle, EncodesRowsTopDownWithTheLongestZeroPairs) {
   EXPECT_EQ(EncodeFrameRle(FrameFromRows({{1, 0, 0}, {0, 0, 2}})), (Bytes{1, 0, 4, 2}));
 }
 
+// The 32-bit colour frames are read from the data after the frames, saved as it was read.
 RC_GTEST_PROP(SprFile, SavedSpritesLoadAsTheyWereAndSaveToTheSameBytes, ()) {
   SprDocument document = SpriteOf(*rc::gen::container<std::vector<SprFrame>>(*rc::gen::inRange(0, 6), gen::Frame()));
-  document.Header.Reserved = *rc::gen::arbitrary<std::array<std::uint8_t, 2>>();
-  document.Header.TrailingData = *rc::gen::arbitrary<Bytes>();
+  document.RgbaFrames = *gen::Few(gen::RgbaFrame());
+  SprBytes stored;
+  for (const SprRgbaFrame& frame : document.RgbaFrames) stored.RgbaFrame(frame.Width, frame.Height, frame.Pixels);
+  document.Header.Reserved = {static_cast<std::uint8_t>(document.RgbaFrames.size()), 0};
+  document.Header.TrailingData = stored.Bytes(*rc::gen::arbitrary<Bytes>()).Build();
   const Bytes bytes = SerializeSprite(document).value();
   const auto loaded = ParseSprite(bytes);
   RC_ASSERT(loaded.has_value() && !loaded->Warning);
@@ -114,6 +118,27 @@ TEST(SprFile, AnyNonZeroMinorByteMeansCodedFramesAndZeroRawOnes) {
   EXPECT_EQ(raw.Frames, (std::vector<SprFrame>{{.Width = 3, .Height = 2, .DataSize = 6, .Pixels = kPixels3x2}, {.Height = 4}}));
 }
 
+// Pixels are alpha, blue, green, red, rows bottom-up. The data after the frames is kept
+// whatever it decodes to.
+TEST(SprFile, Reads32BitFramesFromVersion2WhenEveryCountedOneFits) {
+  // 2 x 2: the bottom row's pixels, then the top row's; then a 0 x 5 frame and a byte no frame claims.
+  const Bytes stored{2, 0, 2, 0, 0x80, 1, 2, 3, 0x81, 0x11, 0x12, 0x13, 0x82, 0x21, 0x22, 0x23, 0x83, 0x31, 0x32, 0x33,
+                     0, 0, 5, 0, 'x'};
+  const std::vector<SprRgbaFrame> frames{
+      {.Width = 2, .Height = 2, .Pixels = {0x82232221, 0x83333231, 0x80030201, 0x81131211}}, {.Width = 0, .Height = 5}};
+  const auto read = [&](std::uint8_t minor, std::uint8_t major, std::array<std::uint8_t, 2> count) {
+    const auto loaded = ParseSprite(SprBytes().Header({.Minor = minor, .Major = major, .Reserved = count})
+                                        .Bytes(stored).TestPalette().Build());
+    EXPECT_EQ(loaded->Document.Header.TrailingData, stored);
+    return loaded->Document.RgbaFrames;
+  };
+  EXPECT_EQ(read(0, 2, {2, 0}), frames);
+  EXPECT_EQ(read(5, 2, {1, 0}), std::vector<SprRgbaFrame>(frames.begin(), frames.begin() + 1));
+  EXPECT_TRUE(read(0xFF, 1, {2, 0}).empty());     // version 1.255
+  EXPECT_TRUE(read(0, 2, {3, 0}).empty());        // a third frame is not there
+  EXPECT_TRUE(read(0, 2, {0xFF, 0xFF}).empty());  // a negative count
+}
+
 TEST(SprFile, LoneTrailingZeroEmptiesThatFrameAndWarnsOncePerLoad) {
   auto loaded = ParseSprite(SprBytes().Header({.FrameCount = 4}).CodedFrame(3, 2, kCode3x2).CodedFrame(3, 1, Bytes{1, 2, 0})
                                 .CodedFrame(3, 2, kCode3x2).CodedFrame(2, 2, Bytes{0}).TestPalette().Build());
@@ -145,7 +170,7 @@ TEST(SprFile, EveryTruncationIsAnErrorOrReadsTheSameFrames) {
 }
 
 // Frames are told apart by their one pixel.
-TEST(SprEdit, FramesGoInAfterTheGivenOneAndOutWithTheCountInStep) {
+TEST(SprEdit, FramesGoInAfterTheGivenOneMoveAndGoOutWithTheCountInStep) {
   SprDocument document = SpriteOf({SolidFrame(1, 1, 1), SolidFrame(1, 1, 2), SolidFrame(1, 1, 3)});
   ASSERT_TRUE(InsertFrame(document, 2, SolidFrame(1, 1, 9)));
   ASSERT_TRUE(InsertFrame(document, 4, SolidFrame(1, 1, 8)));
@@ -155,12 +180,18 @@ TEST(SprEdit, FramesGoInAfterTheGivenOneAndOutWithTheCountInStep) {
   for (int index : {1, 5, -1}) DeleteFrame(document, index);  // 5: one past the last of the five left
   EXPECT_EQ(Order(document), (Bytes{7, 2, 9, 3, 8}));
   EXPECT_EQ(document.Header.FrameCount, 5);
+  for (const auto& [from, to] : {std::pair{0, 3}, {4, 1}, {2, 2}, {5, 0}, {0, -1}}) MoveFrame(document, from, to);
+  EXPECT_EQ(Order(document), (Bytes{2, 8, 9, 3, 7}));
+  MoveFrame(document, 1, 4);
+  MoveFrame(document, 4, 1);
+  EXPECT_EQ(Order(document), (Bytes{2, 8, 9, 3, 7}));
   const SprDocument before = document;
   for (int after : {-1, 6}) EXPECT_EQ(InsertFrame(document, after, SolidFrame(1, 1, 9)).error().title, "Add error");
   EXPECT_EQ(document, before);
   document.Header.Compressed = 1;
   document.Header.Reserved = {1, 2};
   document.Header.TrailingData = {3};
+  document.RgbaFrames.resize(1);
   ClearDocument(document);
   EXPECT_EQ(document, (SprDocument{.Header = {.Compressed = 1}}));
 }

@@ -8,7 +8,9 @@
 // that expands to more (or fewer) pixels than the frame's size is read as it stands;
 // the file written for it holds exactly Width x Height pixels, so such extra bytes
 // are not part of the picture and are not compared. Compressed, DataSize and
-// FrameNumber describe the file a frame came from and change with it.
+// FrameNumber describe the file a frame came from and change with it. The 32-bit
+// colour frames come from the header's bytes and the data after the frames; a file
+// written is version 2.1, so a file of an older version may gain some, never lose them.
 
 #include <algorithm>
 
@@ -55,6 +57,9 @@ inline Problem CompareDocuments(const SprDocument& first, const SprDocument& aga
   if (first.Header.Palette != again.Header.Palette) return std::string("the palette changes");
   if (first.Header.Reserved != again.Header.Reserved) return std::string("the reserved header bytes change");
   if (first.Header.TrailingData != again.Header.TrailingData) return std::string("the data after the frames changes");
+  if (!first.RgbaFrames.empty() && first.RgbaFrames != again.RgbaFrames) {
+    return std::string("the 32-bit colour frames change");
+  }
   if (first.Frames.size() != again.Frames.size()) return std::string("the frame count changes");
   for (std::size_t i = 0; i < first.Frames.size(); ++i) {
     const SprFrame& before = first.Frames[i];

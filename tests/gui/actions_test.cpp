@@ -98,7 +98,7 @@ TEST_F(ActionsTest, AnImportFillsTheTreeWithEveryActionClipAndLayerAndAClickShow
   QStringList rows;
   for (const char* label : {"Position X", "Position Y", "Scale X", "Direction", "Alpha", "Extra X", "Extra Y", "Frame"})
     rows << Row(label);
-  EXPECT_EQ(rows, (QStringList{"-12", "30", "1065353216", "1", "255", "-4", "9", "7"}));
+  EXPECT_EQ(rows, (QStringList{"-12", "30", "1", "1", "255", "-4", "9", "7"}));
   ClickNode("A001C003");
   EXPECT_EQ(ActPanel(1), "Current Action: 02");
 
@@ -113,6 +113,41 @@ TEST_F(ActionsTest, AnImportFillsTheTreeWithEveryActionClipAndLayerAndAClickShow
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(m_window->Actions(), nullptr);
   EXPECT_EQ(Action("ViewActionM")->text(), "Show Actions");
+}
+
+TEST_F(ActionsTest, TheRowsShowScalesAsDecimalsAndTheCurrentActionsIntervalAndTheEventsAreListed) {
+  ActFileFields file = TwoActions();
+  file.Actions[0].Clips[0].Layers[0] = {.ScaleX = -1.25f, .ScaleY = 0.5f, .Rotation = 90, .SpriteType = 1};
+  file.Events = {"atk", "\xC3\xA9t\xC3\xA9.wav"};
+  file.Intervals = {2.5f, 6.0f};
+  Import(file);
+  Trigger("ViewActionM");
+  EXPECT_EQ(Row("Interval"), "2.5");
+  ClickNode("A000C000F000");
+  QStringList rows;
+  for (const char* label : {"Scale X", "Scale Y", "Rotation", "Sprite Type"}) rows << Row(label);
+  EXPECT_EQ(rows, (QStringList{"-1.25", "0.5", "90", "1"}));
+  EXPECT_EQ(Nodes().mid(21), (QStringList{"E: Events", "E000: atk", QString::fromUtf8("E001: \xC3\xA9t\xC3\xA9.wav")}));
+  ClickNode("A001");
+  ClickNode("E000");  // an event belongs to no action
+  EXPECT_EQ(ActPanel(1), "Current Action: 02");
+  EXPECT_EQ(Row("Interval"), "6");
+}
+
+TEST_F(ActionsTest, InPreviewModeActionModePlaysAtTheCurrentActionsOwnSpeed) {
+  OpenByDialog(WriteSprite("three.spr", TestSprite(3)));
+  ActFileFields file = TwoActions();
+  file.Intervals = {2.0f, 6.0f};
+  Import(file);
+  const auto timer = [this] { return QString::number(m_session->Playback().Interval()) + " " + PanelText(3); };
+  Trigger("Action");
+  EXPECT_EQ(timer(), "125 FPS:   8");
+  Trigger("PreviewMode");
+  EXPECT_EQ(timer(), "50 FPS:  20");
+  m_session->Actions().SetCurrentAction(1);
+  EXPECT_EQ(timer(), "150 FPS:   7");
+  Trigger("Action");
+  EXPECT_EQ(timer(), "125 FPS:   8");
 }
 
 TEST_F(ActionsTest, StepsMoveThroughTheFramesOrTheClipsOfTheCurrentAction) {
@@ -132,6 +167,22 @@ TEST_F(ActionsTest, StepsMoveThroughTheFramesOrTheClipsOfTheCurrentAction) {
     EXPECT_EQ(PanelText(2), step.position);
     EXPECT_EQ(DrawnArea().Width, step.drawnWidth);
   }
+}
+
+TEST_F(ActionsTest, AnotherActionStartsAtItsFirstClipWhenPlayingOrPastItsEnd) {
+  OpenByDialog(WriteSprite("five.spr", TestSprite(5)));
+  Import(TwoActions());
+  Trigger("Action");
+  m_session->Actions().SetCurrentAction(1);
+  Trigger("Last");
+  EXPECT_EQ(PanelText(2), "Frame :  5/ 5");
+  m_session->Actions().SetCurrentAction(0);  // three clips
+  EXPECT_EQ(PanelText(2), "Frame :  1/ 3");
+  Trigger("Next");
+  Trigger("Play");
+  m_session->Actions().SetCurrentAction(1);
+  EXPECT_EQ(PanelText(2), "Frame :  1/ 5");
+  EXPECT_TRUE(m_messages.Shown().empty());
 }
 
 TEST_F(ActionsTest, PlayingStopsOnTheLastFrameWithoutLoopAndWrapsWithIt) {

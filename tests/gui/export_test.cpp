@@ -1,9 +1,11 @@
-// Export frame and Export all: the filter entry choosing the format, the files
+// Export frame and Export all: the typed extension or the filter entry choosing the
+// format, the files
 // decoded by Qt's readers, the numbered names, the title while writing, the
 // failures, and the commands held off while an animation is written.
 
 #include <QImage>
 #include <QImageReader>
+#include <QProgressDialog>
 #include <QTimer>
 
 #include "window_fixture.h"
@@ -23,8 +25,9 @@ class ExportTest : public WindowTest {
   std::size_t Outputs() const { return TempDir::ListNames(m_dir.Path()).size() - 2; }
 };
 
-TEST_F(ExportTest, EachFilterEntryWritesItsFormat) {
-  // The frame shown is exported, and the name is taken as chosen: the entry decides.
+TEST_F(ExportTest, TheTypedExtensionOrElseTheFilterEntryChoosesTheFormat) {
+  // The frame shown is exported under the name as chosen. A ".gif" keeps a GIF
+  // entry's kind and is a transparent still GIF after any other entry.
   Trigger("Next");
   const struct {
     const char* command;
@@ -32,9 +35,11 @@ TEST_F(ExportTest, EachFilterEntryWritesItsFormat) {
     const char* name;
     const char* format;
     bool transparent;
-  } cases[] = {{"ExportFrame", 1, "f1.gif", "bmp", false}, {"ExportFrame", 2, "f2.bmp", "gif", true},
-               {"ExportFrame", 3, "f3.gif", "gif", false}, {"ExportFrame", 4, "f4.png", "png", true},
-               {"ExportAll", 3, "a3", "gif", false},       {"ExportAll", 6, "a6.png", "png", true}};
+  } cases[] = {{"ExportFrame", 1, "f1", "bmp", false},     {"ExportFrame", 1, "f1.gif", "gif", true},
+               {"ExportFrame", 2, "f2.bmp", "bmp", false}, {"ExportFrame", 3, "f3.gif", "gif", false},
+               {"ExportFrame", 4, "f4.txt", "png", true},  {"ExportFrame", 2, "f5.PNG", "png", true},
+               {"ExportAll", 3, "a3", "gif", false},       {"ExportAll", 6, "a6.bmp", "bmp", false},
+               {"ExportAll", 1, "a1.gif", "gif", true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Answer(c.command, PathOf(c.name), c.entry);
@@ -53,8 +58,17 @@ TEST_F(ExportTest, EachFilterEntryWritesItsFormat) {
   EXPECT_EQ(QImageReader(PathOf("anim.gif")).imageCount(), 3);
   Answer("ExportFrame", PathOf("none.bmp"), 5);
   Answer("ExportAll", PathOf("none.bmp"), 7);
-  EXPECT_EQ(Outputs(), 4u + 2 * 3 + 1);
+  EXPECT_EQ(Outputs(), 6u + 3 * 3 + 1);
   EXPECT_TRUE(m_messages.Shown().empty());
+}
+
+TEST_F(ExportTest, TheToolbarsExportButtonAndItsEntriesRunTheExports) {
+  for (const char* button : {"Export", "ExpCur"}) {
+    Answer(button, PathOf(QString::fromLatin1(button) + ".png"), 4);
+    EXPECT_EQ(QImageReader(PathOf(QString::fromLatin1(button) + ".png")).format(), "png");
+  }
+  Answer("ExpAll", PathOf("all.png"), 6);
+  EXPECT_EQ(QImageReader(PathOf("all-03.png")).format(), "png");
 }
 
 TEST_F(ExportTest, FailuresAndNothingToExportAreReportedUnderExportError) {
@@ -87,6 +101,20 @@ TEST_F(ExportTest, WhileAnAnimationIsWrittenEditsWaitAndTheViewStillChanges) {
   EXPECT_EQ(Sprite(), before);
   EXPECT_EQ(m_session->View().ZoomStep(), 4);
   EXPECT_EQ(QImageReader(PathOf("walk.gif")).imageCount(), 3);
+}
+
+TEST_F(ExportTest, ALongExportShowsItsProgressAndCancellingLeavesNothing) {
+  std::vector<SprFrame> frames(51, SolidFrame(2, 2, 1));
+  OpenByDialog(WriteSprite("long.spr", SpriteOf(std::move(frames))));
+  const std::size_t before = Outputs();
+  for (const int entry : {1, 4}) {  // numbered bitmaps, one animated GIF
+    QTimer::singleShot(0, m_window.get(), [this] { m_window->findChild<QProgressDialog*>("ExportProgress")->cancel(); });
+    Answer("ExportAll", PathOf("long.gif"), entry);
+    EXPECT_EQ(Outputs(), before);
+  }
+  EXPECT_TRUE(m_messages.Shown().empty());
+  Answer("ExportAll", PathOf("long.bmp"), 1);
+  EXPECT_EQ(Outputs(), before + 51);
 }
 
 }  // namespace

@@ -1,6 +1,12 @@
 // New, Open by the dialog, the recent list, a drop and a path at start, with the
 // messages of files that cannot be opened; Save.
 
+#include <QLabel>
+#include <QStatusBar>
+
+#include "core/sprite/spr_reader.h"
+#include "core/sprite/palette.h"
+#include "support/act_bytes.h"
 #include "support/spr_bytes.h"
 #include "window_fixture.h"
 
@@ -44,6 +50,11 @@ TEST_F(WindowTest, TheRecentListKeepsTheLastFiveAndSurvivesARestart) {
   Menu("OpenRecentFile")->actions()[3]->trigger();
   EXPECT_TRUE(SameImages(Sprite(), TestSprite(5)));
   EXPECT_EQ(RecentCaptions(), lastFive);
+  // Opened again, a file moves to the newest place rather than being listed twice.
+  OpenByDialog(paths[2]);
+  lastFive.erase(lastFive.begin() + 1);
+  lastFive.push_back(QString(paths[2]).replace("&", "&&"));
+  EXPECT_EQ(RecentCaptions(), lastFive);
 }
 
 TEST_F(WindowTest, DropAndAPathAtStartOpenLikeADialogChoice) {
@@ -55,12 +66,25 @@ TEST_F(WindowTest, DropAndAPathAtStartOpenLikeADialogChoice) {
   EXPECT_EQ(m_dialog.TimesShown(), 0);
 }
 
+TEST_F(WindowTest, DroppedActionsPalettesAndBitmapsGoWhereTheirItemsTakeThem) {
+  OpenByDialog(WriteSprite("hero.spr", TestSprite(2)));
+  Drop({WriteBytes("walk.act", BuildActFile({.Actions = {{.Clips = {{}, {}}}}}))});
+  ASSERT_NE(m_session->Actions().Act(), nullptr);
+  EXPECT_EQ(m_session->Actions().Act()->Actions[0].Clips.size(), 2u);
+  const std::vector<std::uint8_t> grey(1024, 0x40);
+  Drop({WriteBytes("night.pal", grey)});
+  EXPECT_EQ(Tool_Spr::PaletteColor(Sprite().Header.Palette, 9), MakeColor(0x40, 0x40, 0x40));
+  Drop({WriteBitmap("pose.bmp", {{5, 6}})});
+  EXPECT_EQ(Sprite().Frames.size(), 3u);
+  EXPECT_TRUE(m_messages.Shown().empty());
+}
+
 TEST_F(WindowTest, FilesThatCannotBeOpenedAreReportedAndChangeNothing) {
   const QString loaded = WriteSprite("loaded.spr", TestSprite(3));
   OpenByDialog(loaded);
   const std::uint8_t text[] = {'h', 'e', 'l', 'l', 'o'};
   OpenByDialog(WriteBytes("text.spr", text));
-  Drop({WriteSprite("picture.bmp", TestSprite(4))});
+  Drop({WriteSprite("picture.txt", TestSprite(4))});
   EXPECT_TRUE(m_messages.Shown()[0].Detail.contains("text.spr"));
   EXPECT_TRUE(LastMessage(2, "Error Opening Sprite", "This is not a valid sprite file"));
   EXPECT_TRUE(SameImages(Sprite(), TestSprite(3)));
@@ -96,12 +120,63 @@ TEST_F(WindowTest, SaveWritesTheSpriteWholeAndReportsFailures) {
   OpenByDialog(PathOf("copy.spr"));
   EXPECT_TRUE(SameImages(Sprite(), TestSprite(3)));
 
+  // A name without an extension gets ".spr"; any other extension stays.
+  Answer("Save", PathOf("plain"));
+  Answer("Save", PathOf("copy.bin"));
+  EXPECT_TRUE(QFile::exists(PathOf("plain.spr")) && QFile::exists(PathOf("copy.bin")));
+
   Answer("Save", PathOf("missing/b.spr"));
   EXPECT_TRUE(LastMessage(1, "Save error", "b.spr"));
   // A sprite without a palette cannot be read back, so it is refused.
   Trigger("NewFile");
   Answer("Save", PathOf("a.spr"));
   EXPECT_TRUE(LastMessage(2, "Save error"));
+}
+
+enum class Replacing { New, Open, Close, Drop };
+
+// Each way of replacing an edited sprite, with each answer to the question; a Save
+// whose name is cancelled cancels the replacement too.
+TEST_F(WindowTest, EditedSpritesAreOfferedForSavingBeforeTheyAreReplaced) {
+  struct Case {
+    Replacing by;
+    SaveChoice choice;
+    bool named = true;  // the Save dialog's answer
+  };
+  const std::vector<Case> cases{
+      {Replacing::New, SaveChoice::Save},       {Replacing::New, SaveChoice::Discard},
+      {Replacing::New, SaveChoice::Cancel},     {Replacing::New, SaveChoice::Save, false},
+      {Replacing::Open, SaveChoice::Save},      {Replacing::Open, SaveChoice::Discard},
+      {Replacing::Open, SaveChoice::Cancel},    {Replacing::Close, SaveChoice::Save},
+      {Replacing::Close, SaveChoice::Discard},  {Replacing::Close, SaveChoice::Cancel},
+      {Replacing::Drop, SaveChoice::Discard},   {Replacing::Drop, SaveChoice::Cancel}};
+  const auto modifiedText = [this] { return m_window->statusBar()->findChild<QLabel*>("ModifiedPanel")->text(); };
+  const QString other = WriteSprite("other.spr", TestSprite(5));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.by) * 10 + static_cast<int>(c.choice));
+    Restart();
+    OpenByDialog(WriteSprite("a.spr", TestSprite(3)));
+    m_messages.AnswerQuestion(true);
+    Trigger("DeleteFrame");
+    EXPECT_EQ(modifiedText(), "Modified");
+
+    m_messages.AnswerSaveChanges(c.choice);
+    if (c.choice == SaveChoice::Save) c.named ? m_dialog.AnswerFile(PathOf("kept")) : m_dialog.AnswerCancel();
+    const bool saved = c.choice == SaveChoice::Save && c.named;
+    const bool goesOn = saved || c.choice == SaveChoice::Discard;
+    if (goesOn && c.by == Replacing::Open) m_dialog.AnswerFile(other);
+    if (c.by == Replacing::Close) EXPECT_EQ(m_window->close(), goesOn);
+    else if (c.by == Replacing::Drop) Drop({other});
+    else Trigger(c.by == Replacing::New ? "NewFile" : "OpenFile");
+
+    EXPECT_EQ(m_messages.SavePrompts(), std::vector<QString>(static_cast<std::size_t>(&c - cases.data() + 1), "a.spr"));
+    const std::size_t frames[] = {0, 5, 2, 5};
+    EXPECT_EQ(Sprite().Frames.size(), goesOn ? frames[static_cast<int>(c.by)] : 2);
+    EXPECT_EQ(modifiedText(), saved || (goesOn && c.by != Replacing::Close) ? "" : "Modified");
+    auto kept = Tool_Spr::LoadSprite(FsPath(PathOf("kept.spr")));
+    EXPECT_EQ(kept && kept->Document.Frames.size() == 2, saved);
+    QFile::remove(PathOf("kept.spr"));
+  }
 }
 
 }  // namespace

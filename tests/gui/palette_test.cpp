@@ -9,6 +9,7 @@
 
 #include "core/common/file_io.h"
 #include "core/palette/tool_pal.h"
+#include "gui/state/status_texts.h"
 #include "window_fixture.h"
 
 namespace tessaloom {
@@ -81,6 +82,21 @@ TEST_F(PaletteTest, AClickHighlightsTheEntryAndAnEditWritesTheChosenColourUntilU
   EXPECT_FALSE(Action("Palette")->isChecked());
 }
 
+// OK at once keeps the entry; the edited colour, and the undone one, show everywhere.
+TEST_F(PaletteTest, TheColourDialogStartsOnTheEntryAndItsEditShowsInTheTooltipAndPanels) {
+  PaletteWindow& palette = ShowPalette();
+  EXPECT_FALSE(m_session->Document().Modified());
+  Edit(9, MakeColor(10, 20, 30));
+  Edit(9, MakeColor(40, 50, 60));
+  EXPECT_EQ(m_dialog.ColorStarts(), (std::vector<Color>{TestColor(9), MakeColor(10, 20, 30)}));
+  EXPECT_TRUE(m_session->Document().Modified());
+  Trigger("UndoPal");
+  const QString rgb = PaletteToolTip(MakeColor(10, 20, 30));
+  EXPECT_EQ(Cell(9).toolTip(), rgb);
+  EXPECT_EQ(palette.statusBar()->findChild<QLabel*>("PalInfoPanel1")->text(), "RGB: " + rgb);
+  EXPECT_EQ(palette.statusBar()->findChild<QLabel*>("PalInfoPanel2")->text(), "Index: 9");
+}
+
 TEST_F(PaletteTest, TheHistoryKeepsTenEditsOutlivesTheWindowAndEndsWithTheSprite) {
   ShowPalette();
   for (int i = 1; i <= 11; ++i) Edit(i, MakeColor(static_cast<std::uint8_t>(i), 7, 7));
@@ -97,14 +113,14 @@ TEST_F(PaletteTest, TheHistoryKeepsTenEditsOutlivesTheWindowAndEndsWithTheSprite
   EXPECT_EQ(Entry(5), MakeColor(5, 7, 7));
 }
 
-TEST_F(PaletteTest, EachFileFormIsWrittenByItsEntryAndReadBackFromEitherWindow) {
+TEST_F(PaletteTest, EachFileFormIsWrittenByItsEntryAndReadBackByItsContentFromEitherWindow) {
   for (const int entry : {1, 2}) {
     const QString path = PathOf(QStringLiteral("palette%1.pal").arg(entry));
     Answer("ExportPal", path, entry);
     EXPECT_EQ(ReadWholeFile(path.toStdString(), "test").value(),
               Tool_Pal::SerializePalette(TestPalette(), static_cast<Tool_Pal::PalForm>(entry)));
     m_session->Document().ReplacePalette(std::vector<std::uint8_t>(1024, 0));
-    Answer("ImportPal", path, entry);
+    Answer("ImportPal", path, 3 - entry);  // the content tells the form, not the entry
     EXPECT_EQ(Sprite().Header.Palette, TestPalette());
     EXPECT_EQ(Cell(5).CellColor(), TestColor(5));
   }

@@ -24,9 +24,13 @@ class ScriptedDialog : public Dialog {
   int TimesShown() const { return m_timesShown; }
   bool AllAnswersUsed() const { return m_answers.empty(); }
 
+  // The colours the colour dialog was shown on, oldest first.
+  const std::vector<Color>& ColorStarts() const { return m_colorStarts; }
+
   bool ShowOpen() override { return AnswerWithFile(); }
   bool ShowSave() override { return AnswerWithFile(); }
   bool ShowColor() override {
+    m_colorStarts.push_back(ChosenColor());
     const Scripted answer = Next();
     if (answer.color) SetChosenColor(*answer.color);
     return answer.color.has_value();
@@ -54,6 +58,7 @@ class ScriptedDialog : public Dialog {
   }
 
   std::deque<Scripted> m_answers;
+  std::vector<Color> m_colorStarts;
   int m_timesShown = 0;
 };
 
@@ -69,15 +74,27 @@ class CapturedMessages : public Messages {
     return yes;
   }
   void AnswerQuestion(bool yes) { m_answers.push_back(yes); }
+  // Records the name; a question about unsaved changes nobody scripted is answered Discard.
+  SaveChoice AskSaveChanges(const QString& name) override {
+    m_savePrompts.push_back(name);
+    if (m_saveChoices.empty()) return SaveChoice::Discard;
+    const SaveChoice choice = m_saveChoices.front();
+    m_saveChoices.pop_front();
+    return choice;
+  }
+  void AnswerSaveChanges(SaveChoice choice) { m_saveChoices.push_back(choice); }
+  const std::vector<QString>& SavePrompts() const { return m_savePrompts; }
 
   const std::vector<Message>& Shown() const { return m_shown; }
   const std::vector<Message>& Asked() const { return m_asked; }
-  bool AllAnswersUsed() const { return m_answers.empty(); }
+  bool AllAnswersUsed() const { return m_answers.empty() && m_saveChoices.empty(); }
 
  private:
   std::vector<Message> m_shown;
   std::vector<Message> m_asked;
   std::deque<bool> m_answers;
+  std::vector<QString> m_savePrompts;
+  std::deque<SaveChoice> m_saveChoices;
 };
 
 }  // namespace tessaloom

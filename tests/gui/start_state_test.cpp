@@ -1,5 +1,5 @@
 // The main window as it starts: the states of its menu items and buttons; the canvas
-// popup and the About notice.
+// popup, the About notice and the list of keys.
 
 #include <QTest>
 
@@ -13,13 +13,13 @@ TEST_F(WindowTest, ItemsAndButtonsStartInTheirStatesAndTheCanvasOpensThePopup) {
   EXPECT_EQ(Action("DeleteFrame")->shortcut(), QKeySequence("Ctrl+D"));
   // A hidden item is reported disabled as well.
   EXPECT_EQ(Enabled({"RecentFiles", "Save", "Saveas", "Exit", "DeleteFrame", "UndoPal", "RedoPal", "ViewActionM",
-                     "ZoomOut", "PreviewMode", "ViewAction", "ViewPalette", "SaveButton", "Palette", "Actions",
+                     "ZoomOut", "ExportAct", "ViewAction", "ViewPalette", "SaveButton", "Palette", "Actions",
                      "ZoomInButton", "ZoomOutButton", "Action", "PaletteMenu", "ZoomMenu", "RepBar"}),
             QStringList{});
   QStringList shown;
   for (const char* name : {"Exit", "RedoPal", "UseTransparency", "PreviewMode", "Pause", "Loop"})
     shown << QStringLiteral("%1 %2").arg(Action(name)->isVisible()).arg(Action(name)->isChecked());
-  EXPECT_EQ(shown, (QStringList{"0 0", "0 0", "1 1", "1 1", "1 1", "1 0"}));
+  EXPECT_EQ(shown, (QStringList{"0 0", "0 0", "1 1", "1 0", "1 1", "1 0"}));
   // The images come from the SVG resources.
   EXPECT_FALSE(Action("Loop")->icon().pixmap(16).isNull());
 
@@ -30,7 +30,10 @@ TEST_F(WindowTest, ItemsAndButtonsStartInTheirStatesAndTheCanvasOpensThePopup) {
   popup->close();
 
   Trigger("About");
-  EXPECT_TRUE(LastMessage(1, "About..."));
+  EXPECT_TRUE(LastMessage(1, "About...", "Tessaloom+ " TESSALOOM_TEST_VERSION ","));
+  Trigger("KeyboardShortcuts");
+  EXPECT_TRUE(LastMessage(2, "Keyboard Shortcuts", "Zoom in: Ctrl+L, Ctrl++, Ctrl+="));
+  EXPECT_TRUE(LastMessage(2, "Keyboard Shortcuts", "Play or pause: Space"));
 }
 
 }  // namespace

@@ -102,4 +102,10 @@ ActFileFields RichActFile(std::uint16_t versionWord) {
           .Intervals = {4.0f, 0.25f}};
 }
 
+ActFileFields OffsetClipsActFile() {
+  return {.Actions = {{.Clips = {{.Layers = {{.SpriteIndex = 0}}}, {.Layers = {{.X = 5, .Y = 3, .SpriteIndex = 1}}}}},
+                      {}},
+          .Intervals = {3.0f, 4.0f}};
+}
+
 }  // namespace tessaloom

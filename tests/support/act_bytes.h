@@ -80,4 +80,8 @@ std::vector<std::uint8_t> BuildActFile(const ActFileFields& file);
 // no layer, one and two, zero, one and two anchors, two events and two intervals.
 ActFileFields RichActFile(std::uint16_t versionWord = 0x0205);
 
+// An action to export: action 0 has two clips, each one plain layer, showing frame 0
+// at (0, 0) and frame 1 at (5, 3), with an interval of 3 (75 ms); action 1 has no clip.
+ActFileFields OffsetClipsActFile();
+
 }  // namespace tessaloom

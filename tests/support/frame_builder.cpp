@@ -52,8 +52,11 @@ SprDocument VariedSprite() {
   frames.push_back(SolidFrame(13, 2, 200));
   SprDocument sprite = SpriteOf(std::move(frames));
   sprite.Header.Compressed = 1;
-  sprite.Header.Reserved = {2, 0};
-  sprite.Header.TrailingData = {'x', 'y', 'z', 0, 1, 2, 3, 4};
+  // A 32-bit colour frame, counted at offset 6, then bytes no frame claims.
+  const std::vector<std::uint32_t> argb{0x80FF0000, 0x00000000, 0xFF00FF00, 0x400000FF};
+  sprite.RgbaFrames = {{.Width = 2, .Height = 2, .Pixels = argb}};
+  sprite.Header.Reserved = {1, 0};
+  sprite.Header.TrailingData = SprBytes().RgbaFrame(2, 2, argb).Bytes(std::vector<std::uint8_t>{'x', 'y', 'z'}).Build();
   return sprite;
 }
 

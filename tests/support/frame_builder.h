@@ -25,8 +25,9 @@ SprFrame SolidFrame(int width, int height, std::uint8_t index);
 SprDocument SpriteOf(std::vector<SprFrame> frames);
 
 // A sprite using everything a file can carry: frames of every width from 1 to 9 (each
-// row padding), zero runs short, long (past the 62 of one pair) and across rows, the
-// reserved header bytes and data between the frames and the palette.
+// row padding), zero runs short, long (past the 62 of one pair) and across rows, and
+// after the frames a 32-bit colour frame (counted in the reserved header bytes) and
+// bytes no frame claims.
 SprDocument VariedSprite();
 
 // A palette in memory order (blue, green, red, 0) holding exactly the given entries,

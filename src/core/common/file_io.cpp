@@ -71,23 +71,31 @@ StagedFiles::~StagedFiles() { RemoveTemporaries(); }
 
 Status StagedFiles::Stage(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
                           const std::string& title) {
+  return StageProduced(target, [bytes](const ByteSink& sink) { return sink(bytes); }, title);
+}
+
+Status StagedFiles::StageProduced(const std::filesystem::path& target, const Producer& produce,
+                                  const std::string& title) {
   if (m_failure) return *m_failure;
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
   std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = g_ops->makeTemp(temp.data());
   if (fd < 0) return Fail(FileError(target, "Cannot write", errno, title));
-  const bool written = WriteAll(fd, bytes) && g_ops->flush(fd) == 0;
-  int saved = errno;
-  const bool closed = g_ops->close(fd) == 0;
-  if (written && !closed) saved = errno;
-  if (written && closed) {
-    ::chmod(temp.c_str(), NewFileMode());  // mkstemp creates 0600; a saved file is an ordinary one
-    m_files.push_back(StagedFile{.target = target, .temp = std::move(temp), .backup = {}, .title = title,
-                                 .isNew = false});
-    return {};
+  const ByteSink sink = [&](std::span<const std::uint8_t> bytes) -> Status {
+    if (WriteAll(fd, bytes)) return {};
+    return FileError(target, "Cannot write", errno, title);
+  };
+  Status produced = produce(sink);
+  if (produced && g_ops->flush(fd) != 0) produced = FileError(target, "Cannot write", errno, title);
+  if (g_ops->close(fd) != 0 && produced) produced = FileError(target, "Cannot write", errno, title);
+  if (!produced) {
+    ::unlink(temp.c_str());
+    return Fail(produced.error());
   }
-  ::unlink(temp.c_str());
-  return Fail(FileError(target, "Cannot write", saved, title));
+  ::chmod(temp.c_str(), NewFileMode());  // mkstemp creates 0600; a saved file is an ordinary one
+  m_files.push_back(StagedFile{.target = target, .temp = std::move(temp), .backup = {}, .title = title,
+                               .isNew = false});
+  return {};
 }
 
 Status StagedFiles::Commit() {

@@ -7,12 +7,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <sys/types.h>
 #include <vector>
 
+#include "core/common/byte_sink.h"
 #include "core/common/result.h"
 
 namespace tessaloom {
@@ -42,6 +44,10 @@ class StagedFiles {
   // stays untouched. After a failure every later Stage and the Commit fail with it.
   Status Stage(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
                const std::string& title);
+  // As Stage, for content too big to hold: `produce` hands the bytes to the sink it
+  // is given, piece by piece. A failure of the sink or of `produce` fails the stage.
+  using Producer = std::function<Status(const ByteSink&)>;
+  Status StageProduced(const std::filesystem::path& target, const Producer& produce, const std::string& title);
   // Renames every staged file over its target. Refused after a failed Stage.
   Status Commit();
 

@@ -104,9 +104,33 @@ Result<ImageSize> AnimatedScreen(std::span<const SprFrame> frames) {
   return screen;
 }
 
+Error NoPaletteError() {
+  return Error{.title = kExportTitle,
+               .text = "The sprite has no palette: an animated GIF cannot be written without colours"};
+}
+
+Result<std::vector<std::uint8_t>> EncodeAnimation(const SprHeader& header, const AnimationSettings& settings,
+                                                  std::span<const StoredImage> images,
+                                                  const FrameCallback& beforeEachFrame) {
+  std::vector<std::uint8_t> bytes;
+  const ByteSink collect = [&bytes](std::span<const std::uint8_t> piece) -> Status {
+    bytes.insert(bytes.end(), piece.begin(), piece.end());
+    return {};
+  };
+  auto encoder = AnimationEncoder::Start(header, settings, collect);
+  if (!encoder) return encoder.error();
+  for (const StoredImage& image : images) {
+    if (beforeEachFrame && !beforeEachFrame()) return Error{.title = kExportTitle, .text = kCancelledText};
+    if (Status added = encoder->Add(image); !added) return added.error();
+  }
+  if (Status finished = encoder->Finish(); !finished) return finished.error();
+  return bytes;
+}
+
 }  // namespace
 
-std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent) {
+std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent,
+                                    GifCoding /*coding*/) {
   const ImageSize size = SizeOf(frame);
   ByteWriter out;
   PutScreen(out, transparent ? "GIF89a" : "GIF87a", size, header);
@@ -122,36 +146,77 @@ std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& fra
 }
 
 Result<std::vector<std::uint8_t>> EncodeAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
-                                                    bool transparent,
-                                                    const std::function<void()>& beforeEachFrame) {
-  if (header.Palette.empty()) {
-    return Error{.title = kExportTitle,
-                 .text = "The sprite has no palette: an animated GIF cannot be written without colours"};
-  }
+                                                    bool transparent, GifCoding coding,
+                                                    const FrameCallback& beforeEachFrame) {
   auto screen = AnimatedScreen(frames);
   if (!screen) return screen.error();
-  ByteWriter out;
-  PutScreen(out, "GIF89a", *screen, header);
-  PutLoopForever(out);
-  GifImageCoder coder;
-  for (const SprFrame& frame : frames) {
-    if (beforeEachFrame) beforeEachFrame();
-    PutGraphicControl(out, transparent ? kRestoreTransparent : kRestoreOpaque, kOneSecond);
-    PutImage(out, coder, AnimatedImage(frame));
+  std::vector<StoredImage> images;
+  images.reserve(frames.size());
+  for (const SprFrame& frame : frames) images.push_back(AnimatedImage(frame));
+  return EncodeAnimation(header,
+                         AnimationSettings{.Width = screen->Width, .Height = screen->Height,
+                                           .Transparent = transparent, .Delay = kOneSecond, .Coding = coding},
+                         images, beforeEachFrame);
+}
+
+Result<std::vector<std::uint8_t>> EncodeIndexedAnimation(const SprHeader& header, const IndexedAnimation& animation) {
+  const ImageSize screen{.Width = std::max(animation.Width, 0), .Height = std::max(animation.Height, 0)};
+  std::vector<StoredImage> images;
+  images.reserve(animation.Frames.size());
+  for (const std::vector<std::uint8_t>& pixels : animation.Frames) {
+    images.push_back(StoredImage{.Pixels = pixels,
+                                 .Stride = static_cast<std::size_t>(screen.Width),
+                                 .Width = screen.Width,
+                                 .Height = screen.Height});
   }
-  out.U8(kTrailer);
-  return out.Take();
+  return EncodeAnimation(
+      header, AnimationSettings{.Width = screen.Width, .Height = screen.Height, .Delay = animation.Delay}, images, {});
+}
+
+AnimationEncoder::AnimationEncoder(const AnimationSettings& settings, ByteSink sink)
+    : m_settings(settings), m_sink(std::move(sink)) {}
+
+Result<AnimationEncoder> AnimationEncoder::Start(const SprHeader& header, const AnimationSettings& settings,
+                                                 ByteSink sink) {
+  if (header.Palette.empty()) return NoPaletteError();
+  if (settings.Width > static_cast<int>(kMaxGifSide) || settings.Height > static_cast<int>(kMaxGifSide)) {
+    return Error{.title = kExportTitle,
+                 .text = "The animation is too big for a GIF image",
+                 .detail = std::to_string(settings.Width) + " x " + std::to_string(settings.Height) +
+                           " pixels; at most 65535 a side"};
+  }
+  AnimationEncoder encoder(settings, std::move(sink));
+  PutScreen(encoder.m_out, "GIF89a",
+            ImageSize{.Width = std::max(settings.Width, 0), .Height = std::max(settings.Height, 0)}, header);
+  PutLoopForever(encoder.m_out);
+  return encoder;
+}
+
+Status AnimationEncoder::Add(const StoredImage& image) {
+  PutGraphicControl(m_out, m_settings.Transparent ? kRestoreTransparent : kRestoreOpaque, m_settings.Delay);
+  PutImage(m_out, m_coder, image);
+  return Flush();
+}
+
+Status AnimationEncoder::Finish() {
+  m_out.U8(kTrailer);
+  return Flush();
+}
+
+Status AnimationEncoder::Flush() {
+  const std::vector<std::uint8_t> bytes = m_out.Take();
+  m_out = ByteWriter{};
+  return m_sink(bytes);
 }
 
 Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::filesystem::path& path,
-                bool transparent) {
-  return WriteFileAtomically(path, EncodeGif(header, frame, transparent), kExportTitle);
+                bool transparent, GifCoding coding) {
+  return WriteFileAtomically(path, EncodeGif(header, frame, transparent, coding), kExportTitle);
 }
 
 Status WriteAnimatedGif(const SprHeader& header, std::span<const SprFrame> frames,
-                        const std::filesystem::path& path, bool transparent,
-                        const std::function<void()>& beforeEachFrame) {
-  auto bytes = EncodeAnimatedGif(header, frames, transparent, beforeEachFrame);
+                        const std::filesystem::path& path, bool transparent) {
+  auto bytes = EncodeAnimatedGif(header, frames, transparent);
   if (!bytes) return bytes.error();
   return WriteFileAtomically(path, *bytes, kExportTitle);
 }

@@ -1,6 +1,8 @@
 #include "core/palette/tool_pal.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "core/common/byte_writer.h"
 #include "core/common/file_io.h"
@@ -30,6 +32,18 @@ Error TooLarge(const std::filesystem::path& path, std::uintmax_t size) {
                          " bytes; a palette file may hold at most " + std::to_string(kMaxPaletteFileSize) + "."};
 }
 
+Result<std::vector<std::uint8_t>> ReadPaletteFile(const std::filesystem::path& path) {
+  // Checked before reading so that a huge file is never loaded, and after, in case
+  // the file grew in between.
+  std::error_code code;
+  const std::uintmax_t size = std::filesystem::file_size(path, code);
+  if (!code && size > kMaxPaletteFileSize) return TooLarge(path, size);
+  auto bytes = ReadWholeFile(path, kPaletteErrorTitle);
+  if (!bytes) return bytes.error();
+  if (bytes->size() > kMaxPaletteFileSize) return TooLarge(path, bytes->size());
+  return bytes;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> SerializePalette(std::span<const std::uint8_t> palette, PalForm form) {
@@ -51,15 +65,21 @@ Status ExportPalette(const std::filesystem::path& path, std::span<const std::uin
   return WriteFileAtomically(path, SerializePalette(palette, form), kPaletteErrorTitle);
 }
 
-Result<std::vector<std::uint8_t>> ImportPalette(const std::filesystem::path& path, PalForm form) {
-  // Checked before reading so that a huge file is never loaded, and after, in case
-  // the file grew in between.
-  std::error_code code;
-  const std::uintmax_t size = std::filesystem::file_size(path, code);
-  if (!code && size > kMaxPaletteFileSize) return TooLarge(path, size);
-  auto bytes = ReadWholeFile(path, kPaletteErrorTitle);
+PalForm FormOf(std::span<const std::uint8_t> file) {
+  constexpr std::string_view kRiff = "RIFF";
+  const bool riff = file.size() >= kRiff.size() && std::equal(kRiff.begin(), kRiff.end(), file.begin());
+  return riff ? PalForm::Riff : PalForm::Raw;
+}
+
+Result<std::vector<std::uint8_t>> ImportPalette(const std::filesystem::path& path) {
+  auto bytes = ReadPaletteFile(path);
   if (!bytes) return bytes.error();
-  if (bytes->size() > kMaxPaletteFileSize) return TooLarge(path, bytes->size());
+  return ParsePalette(*bytes, FormOf(*bytes));
+}
+
+Result<std::vector<std::uint8_t>> ImportPalette(const std::filesystem::path& path, PalForm form) {
+  auto bytes = ReadPaletteFile(path);
+  if (!bytes) return bytes.error();
   return ParsePalette(*bytes, form);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Palette files (.pal) in the two forms the dialogs offer, told apart by the
-// chosen filter entry, never by the file's content or name.
+// Palette files (.pal) in the two forms the dialogs offer. A file is written in the
+// form of the chosen filter entry and read in the form its content shows: a RIFF
+// file starts with "RIFF", which a raw file, whose fourth byte is always 0, never does.
 //
 //   raw    entries 0..255, 4 bytes each: red, green, blue, 0          1024 bytes
 //   RIFF   "RIFF", u32 1040, "PAL ", "data", u32 1028,
@@ -44,8 +45,13 @@ std::vector<std::uint8_t> ParsePalette(std::span<const std::uint8_t> file, PalFo
 // Writes the palette file atomically; the error names the file.
 Status ExportPalette(const std::filesystem::path& path, std::span<const std::uint8_t> palette, PalForm form);
 
-// Reads the palette a file holds; refuses an unreadable file and one larger than
+// The form of a file image: RIFF when it starts with "RIFF", raw otherwise.
+PalForm FormOf(std::span<const std::uint8_t> file);
+
+// Reads the palette a file holds, in the form its content shows (FormOf), or in the
+// given form; refuses an unreadable file and one larger than
 // kMaxPaletteFileSize.
+Result<std::vector<std::uint8_t>> ImportPalette(const std::filesystem::path& path);
 Result<std::vector<std::uint8_t>> ImportPalette(const std::filesystem::path& path, PalForm form);
 
 // Whether an imported palette may replace the current one: an empty palette is

@@ -62,6 +62,14 @@ bool IsIndexInside(int index, std::size_t count) {
   return index >= 0 && static_cast<std::size_t>(index) < count;
 }
 
+// Colour frames (SpriteType 1) live in a part of the sprite that is not decoded.
+bool ShowsIndexedFrame(const ActLayer& layer, const SprDocument& sprite) {
+  return layer.SpriteType != kColorFrameSpriteType &&
+         IsIndexInside(layer.SpriteIndex, sprite.Frames.size());
+}
+
+}  // namespace
+
 Result<const ActClip*> FindClip(const ActData* act, int action, int clip) {
   if (act == nullptr) return DrawError("No action file is loaded.");
   if (!IsIndexInside(action, act->Actions.size())) {
@@ -76,14 +84,6 @@ Result<const ActClip*> FindClip(const ActData* act, int action, int clip) {
   }
   return &inAction.Clips[static_cast<std::size_t>(clip)];
 }
-
-// Colour frames (SpriteType 1) live in a part of the sprite that is not decoded.
-bool ShowsIndexedFrame(const ActLayer& layer, const SprDocument& sprite) {
-  return layer.SpriteType != kColorFrameSpriteType &&
-         IsIndexInside(layer.SpriteIndex, sprite.Frames.size());
-}
-
-}  // namespace
 
 Status DrawClip(Image& canvas, const SprDocument& sprite, const ActData* act, int action, int clip,
                 const ViewSettings& view) {

@@ -29,6 +29,10 @@ void DrawSpriteFrame(Image& canvas, const SprDocument& sprite, int frameNumber,
 
 namespace tessaloom::Painter {
 
+// Clip `clip` (0-based) of action `action` (0-based). Fails with "error draw" when
+// there is no action file or the action or clip is not in it.
+Result<const ActClip*> FindClip(const ActData* act, int action, int clip);
+
 // Clears the canvas once, then draws the layers of clip `clip` (0-based) of action
 // `action` (0-based) in order, later layers over earlier ones; layer offsets are
 // canvas pixels, not scaled. A layer that shows no indexed frame of the sprite (its

@@ -11,17 +11,18 @@
 namespace tessaloom::Painter {
 namespace {
 
-// The cleared canvas, one row at a time: the background colour with the background
-// picture's row over it.
+// The cleared canvas, one row at a time: the background colour, or the checkerboard,
+// with the background picture's row over it.
 class BackgroundRows {
  public:
   BackgroundRows(int canvasWidth, const ViewSettings& view)
-      : m_colorRow(static_cast<std::size_t>(canvasWidth), ToArgb(view.Background)),
+      : m_colorRows{CheckerRow(canvasWidth, view, 0), CheckerRow(canvasWidth, view, 1)},
         m_picture(view.BackgroundPicture),
         m_pictureWidth(m_picture == nullptr ? 0 : std::min(m_picture->Width, canvasWidth)) {}
 
   void CopyTo(int y, Argb* canvasRow) const {
-    std::copy(m_colorRow.begin(), m_colorRow.end(), canvasRow);
+    const std::vector<Argb>& colorRow = m_colorRows[static_cast<std::size_t>(y / kCheckerSquare % 2)];
+    std::copy(colorRow.begin(), colorRow.end(), canvasRow);
     if (m_picture == nullptr || y >= m_picture->Height) return;
     const auto pictureRow =
         m_picture->Pixels.begin() + static_cast<std::ptrdiff_t>(y) * m_picture->Width;
@@ -29,7 +30,17 @@ class BackgroundRows {
   }
 
  private:
-  std::vector<Argb> m_colorRow;
+  // A row of the background in band `band` (0 or 1) of squares; a plain colour is
+  // the same in both.
+  static std::vector<Argb> CheckerRow(int width, const ViewSettings& view, int band) {
+    std::vector<Argb> row(static_cast<std::size_t>(width), ToArgb(view.Background));
+    if (!view.Checkerboard) return row;
+    for (int x = 0; x < width; ++x)
+      row[static_cast<std::size_t>(x)] = ToArgb((x / kCheckerSquare + band) % 2 == 0 ? kCheckerLight : kCheckerDark);
+    return row;
+  }
+
+  std::array<std::vector<Argb>, 2> m_colorRows;
   const Image* m_picture;
   int m_pictureWidth;
 };

@@ -30,7 +30,8 @@ struct FrameDraw {
   FramePlacement Target;
 };
 
-// Fills the canvas with the background colour, then copies the background picture,
+// Fills the canvas with the background colour (or the checkerboard, its top-left
+// square light), then copies the background picture,
 // if any, unscaled with its top-left corner at the canvas's.
 void ClearCanvas(Image& canvas, const ViewSettings& view);
 

@@ -12,11 +12,15 @@ namespace tessaloom {
 inline constexpr Color kCanvasColor = MakeColor(32, 89, 146);
 inline constexpr int kMinZoomStep = 3;   // scale 1:1
 inline constexpr int kMaxZoomStep = 11;  // scale 11:3
+inline constexpr int kCheckerSquare = 8;
+inline constexpr Color kCheckerLight = MakeColor(204, 204, 204);
+inline constexpr Color kCheckerDark = MakeColor(153, 153, 153);
 
 struct ViewSettings {
   int ZoomStep = kMinZoomStep;  // the drawing scale is ZoomStep / 3
   bool Transparent = true;      // leave out pixels whose colour equals palette entry 0's colour
   Color Background = kCanvasColor;
+  bool Checkerboard = false;  // the background a checkerboard of kCheckerSquare-pixel squares instead
   const Image* BackgroundPicture = nullptr;  // drawn unscaled at the top-left on every clear
   int ClientWidth = 0;  // the area the frame is centred on, which need not be the canvas
   int ClientHeight = 0;

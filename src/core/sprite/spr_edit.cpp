@@ -1,5 +1,6 @@
 #include "core/sprite/spr_edit.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tessaloom::Tool_Spr {
@@ -34,12 +35,21 @@ void DeleteFrame(SprDocument& document, int index) {
   SyncFrameCount(document);
 }
 
+void MoveFrame(SprDocument& document, int from, int to) {
+  const auto count = static_cast<int>(document.Frames.size());
+  if (from < 0 || to < 0 || from >= count || to >= count) return;
+  const auto at = [&](int index) { return document.Frames.begin() + index; };
+  if (from < to) std::rotate(at(from), at(from + 1), at(to + 1));
+  else std::rotate(at(to), at(from), at(from + 1));
+}
+
 void ClearDocument(SprDocument& document) {
   document.Frames.clear();
   document.Header.FrameCount = 0;
   document.Header.Palette.clear();
   document.Header.Reserved = {};
   document.Header.TrailingData.clear();
+  document.RgbaFrames.clear();
 }
 
 }  // namespace tessaloom::Tool_Spr

@@ -17,6 +17,10 @@ Status InsertFrame(SprDocument& document, int after, SprFrame frame);
 // Removes the frame at 0-based `index`; an index outside the frames changes nothing.
 void DeleteFrame(SprDocument& document, int index);
 
+// Moves the frame at 0-based `from` to 0-based `to`, the frames between shifting by
+// one; an index outside the frames changes nothing.
+void MoveFrame(SprDocument& document, int from, int to);
+
 // The New command: no frames and no palette; Compressed is kept.
 void ClearDocument(SprDocument& document);
 

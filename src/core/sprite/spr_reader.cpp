@@ -8,6 +8,7 @@
 #include "core/common/byte_reader.h"
 #include "core/common/file_io.h"
 #include "core/sprite/palette.h"
+#include "core/sprite/rgba_frames.h"
 #include "core/sprite/rle.h"
 
 namespace tessaloom::Tool_Spr {
@@ -32,6 +33,9 @@ class SpriteParser {
     if (auto failure = ReadHeader()) return failure;
     if (auto failure = ReadFrames()) return failure;
     KeepTrailingData();
+    if (m_version >= kRgbaFramesVersion) {
+      m_document.RgbaFrames = DecodeRgbaFrames(m_document.Header.Reserved, m_document.Header.TrailingData);
+    }
     return std::nullopt;
   }
   SprDocument TakeDocument() { return std::move(m_document); }
@@ -50,8 +54,9 @@ class SpriteParser {
     SprHeader& header = m_document.Header;
     header.Palette = SwapPaletteOrder(m_bytes.last(kPaletteBytes));
     m_reader.Skip(2);
-    header.Compressed = m_reader.U8() != 0 ? 1 : 0;
-    m_reader.Skip(1);
+    const std::uint8_t minor = m_reader.U8();
+    header.Compressed = minor != 0 ? 1 : 0;
+    m_version = m_reader.U8() << 8 | minor;
     header.FrameCount = m_reader.I16();
     header.Reserved = {m_reader.U8(), m_reader.U8()};
     return CheckFrameCount();
@@ -151,6 +156,7 @@ class SpriteParser {
   std::span<const std::uint8_t> m_bytes;
   ByteReader m_reader;
   SprDocument m_document;
+  int m_version = 0;  // major * 256 + minor
   std::vector<int> m_undecodable;
 };
 

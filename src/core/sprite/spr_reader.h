@@ -3,13 +3,14 @@
 //
 //   0  "SP"
 //   2  version minor: non-zero -> frames run-length coded, 0 -> raw frames
-//   3  version major (not used)
+//   3  version major
 //   4  frame count, int16
-//   6  2 bytes not interpreted (kept in Header.Reserved)
+//   6  from version 2.0 on, the count of 32-bit colour frames (kept in Header.Reserved)
 //   8  frame records, back to back:
 //        coded: width int16, height int16, byte count n int16, n bytes of code (rle.h)
 //        raw:   width int16, height int16, width x height bytes, rows top-down
-//   .. bytes not interpreted (kept in Header.TrailingData)
+//   .. bytes kept in Header.TrailingData: from version 2.0 on, the 32-bit colour frames
+//      (rgba_frames.h), decoded into RgbaFrames when every counted one fits here
 //   file length - 1024: palette, 256 entries of red, green, blue, x
 //
 // Every frame in memory gets the same layout, raw ones included: bottom-up rows of

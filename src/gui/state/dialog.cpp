@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 
 namespace tessaloom {
 
@@ -37,6 +40,11 @@ QString Dialog::AskSave(const QString& title, const QString& filter) {
   return m_fileName;
 }
 
+bool Dialog::AskColor(Color start) {
+  m_color = start;
+  return ShowColor();
+}
+
 bool QtDialog::ShowOpen() { return ShowFileDialog(false); }
 
 bool QtDialog::ShowSave() { return ShowFileDialog(true); }
@@ -49,12 +57,16 @@ bool QtDialog::ShowFileDialog(bool save) {
   dialog.setNameFilters(filters);
   if (FilterIndex() >= 1 && FilterIndex() <= filters.size()) dialog.selectNameFilter(filters[FilterIndex() - 1]);
   if (!FileName().isEmpty()) dialog.selectFile(FileName());
+  const QString folderKey = QStringLiteral("Folders/") + Title();
+  const QString folder = m_settings.value(folderKey).toString();
+  if (!folder.isEmpty() && QDir(folder).exists()) dialog.setDirectory(folder);
 
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     SetFileName(QString());
     return false;
   }
   SetFileName(dialog.selectedFiles().constFirst());
+  m_settings.setValue(folderKey, QFileInfo(FileName()).absolutePath());
   SetFilterIndex(std::max(1, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1));
   return true;
 }

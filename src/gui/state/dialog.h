@@ -1,9 +1,10 @@
 #pragma once
 // The one file and colour dialog every command shares. A command sets the title, the
-// filter and an empty file name, shows the dialog, then reads back the file name
-// (empty when the user cancelled), the 1-based index of the filter pair the user
-// picked, or the colour. The format of a file is chosen by that index, never by the
-// file's extension.
+// filter and an empty file name (or the colour to start on), shows the dialog, then
+// reads back the file name (empty when the user cancelled), the 1-based index of the
+// filter pair the user picked, or the colour. The commands choose a file's format by that index unless the
+// name or the content says it: the exports follow a typed extension, palette import
+// the file's content.
 //
 // A filter is a list of description and pattern pairs joined by vertical bars:
 // "Bitmap |*.bmp|Gif |*.gif". Tests replace the Qt dialogs by a scripted Dialog.
@@ -15,6 +16,7 @@
 
 #include "core/sprite/palette.h"
 
+class QSettings;
 class QWidget;
 
 namespace tessaloom {
@@ -37,6 +39,8 @@ class Dialog {
   // dialog and returns the chosen name, empty when the user cancelled.
   QString AskOpen(const QString& title, const QString& filter);
   QString AskSave(const QString& title, const QString& filter);
+  // Shows the colour dialog on `start`; false when the user cancelled.
+  bool AskColor(Color start);
 
   // Each returns false when the user cancelled: the file name is then empty and the
   // colour stays what it was.
@@ -68,14 +72,20 @@ inline std::filesystem::path FsPath(const QString& path) {
 }
 
 // The dialog backed by Qt's file and colour dialogs, shown over the active window.
+// Each file dialog (told apart by its title) opens in the folder it was last left in,
+// kept in the settings between runs.
 class QtDialog : public Dialog {
  public:
+  explicit QtDialog(QSettings& settings) : m_settings(settings) {}
+
   bool ShowOpen() override;
   bool ShowSave() override;
   bool ShowColor() override;
 
  private:
   bool ShowFileDialog(bool save);
+
+  QSettings& m_settings;
 };
 
 }  // namespace tessaloom

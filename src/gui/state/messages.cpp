@@ -44,4 +44,17 @@ bool QtMessages::Ask(const Message& question) {
   return box.exec() == QMessageBox::Yes;
 }
 
+QString SaveChangesText(const QString& name) { return QStringLiteral("Save changes to %1?").arg(name); }
+
+SaveChoice QtMessages::AskSaveChanges(const QString& name) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Tessaloom+"), SaveChangesText(name),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save: return SaveChoice::Save;
+    case QMessageBox::Discard: return SaveChoice::Discard;
+    default: return SaveChoice::Cancel;
+  }
+}
+
 }  // namespace tessaloom

@@ -20,6 +20,9 @@ struct Message {
   bool operator==(const Message&) const = default;
 };
 
+// The answers to the question asked before unsaved changes would be lost.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // A core error in the words the user reads.
 Message MessageFromError(const Error& error, MessageIcon icon = MessageIcon::Exclamation);
 
@@ -30,13 +33,19 @@ class Messages {
   virtual void Show(const Message& message) = 0;
   // Asks a question with Yes and No buttons; true when the user answered Yes.
   virtual bool Ask(const Message& question) = 0;
+  // Asks "Save changes to NAME?" with Save, Discard and Cancel buttons.
+  virtual SaveChoice AskSaveChanges(const QString& name) = 0;
 };
+
+// The question AskSaveChanges shows.
+QString SaveChangesText(const QString& name);
 
 // Qt's modal message box over the active window.
 class QtMessages : public Messages {
  public:
   void Show(const Message& message) override;
   bool Ask(const Message& question) override;
+  SaveChoice AskSaveChanges(const QString& name) override;
 };
 
 }  // namespace tessaloom

@@ -1,37 +1,62 @@
 #include "gui/state/playback_state.h"
 
+#include <algorithm>
+
+#include "core/render/preview_drawing.h"
 #include "gui/state/status_texts.h"
 
 namespace tessaloom {
 
-PlaybackState::PlaybackState(QObject* parent) : QObject(parent) {
+PlaybackState::PlaybackState(const DocumentState& document, const ViewState& view, QObject* parent)
+    : QObject(parent), m_document(document), m_view(view) {
   m_timer.setObjectName(QStringLiteral("Fps"));
   m_timer.setInterval(kTickMs);
   connect(&m_timer, &QTimer::timeout, this, &PlaybackState::ticked);
 }
 
-void PlaybackState::ShowLoaded(const SprDocument& sprite) {
-  WriteFramePosition(1, sprite);
+int PlaybackState::FrameListCount() const {
+  return m_view.PreviewMode() ? Preview::FrameCount(m_document.Sprite()) : m_document.FrameCount();
+}
+
+bool PlaybackState::SpriteFrameIsColourFrame() const {
+  return m_spriteFrame > m_document.FrameCount() && m_spriteFrame <= FrameListCount();
+}
+
+void PlaybackState::ShowLoaded() {
+  WriteFramePosition(1);
   emit positionChanged();
   emit stepped();
 }
 
-void PlaybackState::ShowEditedFrame(int current, const SprDocument& sprite) {
+void PlaybackState::ShowEditedFrame(int current) {
   if (m_actionMode) m_spriteFrame = current;
-  else WriteFramePosition(current, sprite);
+  else WriteFramePosition(current);
   emit positionChanged();
 }
 
-void PlaybackState::WriteFramePosition(int current, const SprDocument& sprite) {
-  m_total = sprite.Header.FrameCount;
+void PlaybackState::ShowFrameList() {
+  // Without 32-bit colour frames the list is the same in both modes.
+  if (m_document.Sprite().RgbaFrames.empty()) return;
+  const int last = std::max(1, FrameListCount());
+  if (m_actionMode) m_spriteFrame = std::min(m_spriteFrame, last);
+  else WriteFramePosition(std::min(m_current, last));
+  emit positionChanged();
+}
+
+void PlaybackState::WriteFramePosition(int current) {
+  m_total = FrameListCount();
   m_current = current;
   m_spriteFrame = current;
   m_positionText = LoadedPositionText(m_current, m_total);
-  // A sprite without frames shows the size of an empty frame.
-  const std::size_t index = static_cast<std::size_t>(m_current - 1);
-  const SprFrame empty;
-  const SprFrame& frame = index < sprite.Frames.size() ? sprite.Frames[index] : empty;
-  m_sizeText = tessaloom::SizeText(frame.Width, frame.Height);
+  m_sizeText = FrameSizeText(m_current);
+}
+
+// A frame outside the list, as the current frame of a sprite without frames, has
+// the size of an empty frame.
+QString PlaybackState::FrameSizeText(int frameNumber) const {
+  const Preview::FrameSize size =
+      frameNumber <= FrameListCount() ? Preview::SizeOfFrame(m_document.Sprite(), frameNumber) : Preview::FrameSize{};
+  return tessaloom::SizeText(size.Width, size.Height);
 }
 
 // "Frame : " and the position, each number after a blank in the sign position:
@@ -42,12 +67,27 @@ void PlaybackState::SetPosition(int current, int total) {
   m_total = total;
   const int shown = m_actionMode ? current + 1 : current;
   m_positionText = QStringLiteral("Frame : ") + SignedText(shown) + QStringLiteral("/") + SignedText(total);
+  if (!m_actionMode) m_sizeText = FrameSizeText(current);
   emit positionChanged();
 }
 
 void PlaybackState::StepTo(int current, int total) {
   SetPosition(current, total);
   emit stepped();
+}
+
+void PlaybackState::ShowActionChanged(int clipCount) {
+  if (m_actionMode && (m_playing || m_current >= clipCount)) StepTo(0, clipCount);
+}
+
+void PlaybackState::SetActionMode(bool on) {
+  m_actionMode = on;
+  emit actionModeChanged();
+}
+
+void PlaybackState::SetInterval(int milliseconds) {
+  m_timer.setInterval(milliseconds);
+  emit intervalChanged();
 }
 
 void PlaybackState::Play() {

@@ -1,14 +1,17 @@
 #pragma once
 // The position the canvas and the status bar show, and the transport: sprite mode
-// or action mode, looping, and the timer `Fps` that advances the position eight
-// times a second while playing. In sprite mode the position is a 1-based frame
-// number, in action mode a 0-based clip index of the current action.
+// or action mode, looping, and the timer `Fps` that advances the position while
+// playing, eight times a second unless an action sets its own speed. In sprite mode
+// the position is a 1-based frame number over the frame list (the indexed frames, in
+// Preview Mode followed by the 32-bit colour frames), in action mode a 0-based clip
+// index of the current action.
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
-#include "core/sprite/spr_document.h"
+#include "gui/state/document_state.h"
+#include "gui/state/view_state.h"
 
 namespace tessaloom {
 
@@ -30,7 +33,7 @@ class PlaybackState : public QObject {
  public:
   static constexpr int kTickMs = 125;
 
-  explicit PlaybackState(QObject* parent = nullptr);
+  PlaybackState(const DocumentState& document, const ViewState& view, QObject* parent = nullptr);
 
   // The position as the status bar shows it: the current frame or clip and the total.
   int Current() const { return m_current; }
@@ -40,24 +43,38 @@ class PlaybackState : public QObject {
   // The 1-based sprite frame the frame commands and Export frame work on: the current
   // frame in sprite mode, and in action mode the one that was current before it.
   int SpriteFrame() const { return m_spriteFrame; }
+  // The number of frames sprite mode steps over.
+  int FrameListCount() const;
+  // Whether SpriteFrame is a 32-bit colour frame, which the frame commands leave alone.
+  bool SpriteFrameIsColourFrame() const;
 
   // A loaded sprite: frame 1, with the texts of a load, drawn at once.
-  void ShowLoaded(const SprDocument& sprite);
+  void ShowLoaded();
   // An edit left frame `current`: in sprite mode it is shown as after a load; in
   // action mode the status bar keeps the clip position.
-  void ShowEditedFrame(int current, const SprDocument& sprite);
-  // The transport renumbered the position; the canvas keeps its picture.
+  void ShowEditedFrame(int current);
+  // Preview Mode was switched, which changes the frame list of a sprite with 32-bit
+  // colour frames: sprite mode shows the list as after a load, and a frame past its
+  // end gives way to the last one.
+  void ShowFrameList();
+  // The transport renumbered the position; the canvas keeps its picture. In sprite
+  // mode the size text follows the frame.
   void SetPosition(int current, int total);
   // The transport moved to another frame or clip, which is drawn at once.
   void StepTo(int current, int total);
+  // Another action of `clipCount` clips became current. In action mode, while playing
+  // or when the position lies past its last clip, the position goes to its first clip.
+  void ShowActionChanged(int clipCount);
 
   bool ActionMode() const { return m_actionMode; }
-  void SetActionMode(bool on) { m_actionMode = on; }
+  void SetActionMode(bool on);
   void SetLooping(bool on) { m_looping = on; }
   bool Playing() const { return m_playing; }
   void Play();
   void Stop();
   int Interval() const { return m_timer.interval(); }
+  // The time between two ticks, also while playing.
+  void SetInterval(int milliseconds);
 
   // Frames 1 to `count` in sprite mode, clips 0 to `count` - 1 in action mode.
   PositionRange Range(int count) const;
@@ -67,7 +84,7 @@ class PlaybackState : public QObject {
 
   // For tests: the timer no longer runs in real time, and TickNow stands in for it.
   void StopRealTime();
-  // While playing, runs one tick at once, as the timer does every 125 ms.
+  // While playing, runs one tick at once, as the timer does every Interval ms.
   void TickNow();
 
  signals:
@@ -76,9 +93,15 @@ class PlaybackState : public QObject {
   void stepped();
   void ticked();
   void playingChanged();
+  void actionModeChanged();
+  void intervalChanged();
 
  private:
-  void WriteFramePosition(int current, const SprDocument& sprite);
+  void WriteFramePosition(int current);
+  QString FrameSizeText(int frameNumber) const;
+
+  const DocumentState& m_document;
+  const ViewState& m_view;
 
   int m_current = 0;
   int m_total = 0;

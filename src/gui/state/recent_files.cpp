@@ -17,6 +17,7 @@ RecentFiles::RecentFiles(QSettings& settings, QObject* parent)
 }
 
 void RecentFiles::Add(const QString& path) {
+  m_paths.removeAll(path);
   m_paths.append(path);
   while (m_paths.size() > kMaxEntries) m_paths.removeFirst();
   m_settings.setValue(kSettingsKey, m_paths);

@@ -1,6 +1,5 @@
 #pragma once
-// The recently opened sprites: full paths, oldest first, at most five, duplicates
-// kept. The list is stored in the settings on every change and read back at start,
+// The recently opened sprites: full paths, oldest first, at most five, each once. The list is stored in the settings on every change and read back at start,
 // so it outlives the run.
 
 #include <QObject>
@@ -20,7 +19,8 @@ class RecentFiles : public QObject {
 
   const QStringList& Paths() const { return m_paths; }
 
-  // Appends `path`; with five entries already, the oldest drops out.
+  // Makes `path` the newest entry, moving it there when it is listed already; with
+  // five entries, the oldest drops out.
   void Add(const QString& path);
 
  signals:

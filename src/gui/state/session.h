@@ -2,8 +2,10 @@
 // Everything the windows show, in parts that change separately: the open sprite,
 // the view, the position and transport, the action file and the recent files. The
 // session joins them where one follows another (a load or a frame edit moves the
-// position) and holds what the commands depend on: the busy state and whether the
-// commands that need a sprite have been enabled yet.
+// position, Preview Mode changes the frame list and the speed of playing) and holds
+// what the commands depend on: the busy state and whether the commands that need a
+// sprite have been enabled yet. The view (ViewMemory) and the recent files are kept
+// in the settings between runs.
 
 #include <QObject>
 #include <type_traits>
@@ -12,6 +14,7 @@
 #include "gui/state/document_state.h"
 #include "gui/state/playback_state.h"
 #include "gui/state/recent_files.h"
+#include "gui/state/view_memory.h"
 #include "gui/state/view_state.h"
 
 class QSettings;
@@ -70,8 +73,12 @@ class Session : public QObject {
   void spriteCommandsChanged();
 
  private:
+  // Action mode in Preview Mode plays at the current action's own speed.
+  void UpdateTickInterval();
+
   DocumentState m_document;
   ViewState m_view;
+  ViewMemory m_viewMemory;
   PlaybackState m_playback;
   ActionState m_actions;
   RecentFiles m_recent;

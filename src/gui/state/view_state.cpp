@@ -18,6 +18,8 @@ void ViewState::ZoomOut() {
   else SetZoom(m_zoomStep, true, false);
 }
 
+void ViewState::RestoreZoomStep(int step) { SetZoom(step, true, true); }
+
 void ViewState::SetZoom(int step, bool inAllowed, bool outAllowed) {
   m_zoomStep = step;
   m_zoomInAllowed = inAllowed;
@@ -28,6 +30,11 @@ void ViewState::SetZoom(int step, bool inAllowed, bool outAllowed) {
 
 void ViewState::SetTransparencyOn(bool on) {
   m_transparencyOn = on;
+  emit changed();
+}
+
+void ViewState::SetCheckerboard(bool on) {
+  m_checkerboard = on;
   emit changed();
 }
 
@@ -46,10 +53,16 @@ void ViewState::SetHighlightIndex(int index) {
   emit changed();
 }
 
+void ViewState::SetPreviewMode(bool on) {
+  m_previewMode = on;
+  emit previewModeChanged();
+}
+
 ViewSettings ViewState::Settings(int clientWidth, int clientHeight) const {
   return ViewSettings{.ZoomStep = m_zoomStep,
                       .Transparent = m_transparencyOn,
                       .Background = m_backgroundColor,
+                      .Checkerboard = m_checkerboard,
                       .BackgroundPicture = m_backgroundPicture ? &*m_backgroundPicture : nullptr,
                       .ClientWidth = clientWidth,
                       .ClientHeight = clientHeight,

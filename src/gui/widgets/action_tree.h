@@ -1,8 +1,9 @@
 #pragma once
 // The nodes of the actions tree: one per action, clip and layer of an action file,
-// each with its key, its text and its image. A node carries the indices it stands
-// for itself, so no index is ever read back from a key; keys have three digits per
-// index up to 999 ("A000C002F001") and grow past it.
+// each with its key, its text and its image, and after them the file's events, if it
+// has any, under one "Events" node. A node carries the indices it stands for itself,
+// so no index is ever read back from a key; keys have three digits per index up to
+// 999 ("A000C002F001", "E001") and grow past it. Event nodes stand for no action.
 
 #include <QString>
 #include <QtCore/qnamespace.h>
@@ -29,9 +30,10 @@ inline constexpr int kNodeKeyRole = Qt::UserRole;
 QString ActionKey(int action);
 QString ClipKey(int action, int clip);
 QString LayerKey(int action, int clip, int layer);
+QString EventKey(int event);
 
 // Removes every node, then adds the nodes of `act` depth first, children in index
-// order, none expanded or selected. A clip's extra slot gets no node.
+// order, then the events, none expanded or selected. A clip's extra slot gets no node.
 void FillActionsTree(QTreeWidget& tree, const ActData& act);
 
 NodeIndices IndicesOf(const QTreeWidgetItem& node);

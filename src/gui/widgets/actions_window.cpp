@@ -21,10 +21,13 @@ namespace {
 constexpr int kStartWidth = 420;
 constexpr int kStartHeight = 380;
 
-// The property list: fourteen fixed rows, each a field label and the value of that
-// field of the clicked layer, "0" until a layer is clicked. Each row keeps its label
-// as its key and the key of its value ("PosXValue") in the value column.
-constexpr int kPropertyRows = 14;
+// The property list: fixed rows, each a field label and a value, "0" until there is
+// one to show. The layer rows show the fields of the clicked layer; the last row the
+// current action's interval. Each row keeps its label as its key and the key of its
+// value ("PosXValue") in the value column.
+constexpr int kLayerRows = 16;
+constexpr int kIntervalRow = kLayerRows;
+constexpr int kPropertyRows = kLayerRows + 1;
 constexpr int kLabelColumn = 0;
 constexpr int kValueColumn = 1;
 
@@ -48,15 +51,26 @@ constexpr std::array<PropertyRow, kPropertyRows> kRows{{
     {"Extra X", "ExtraXValue"},
     {"Extra Y", "ExtraYValue"},
     {"Frame", "FrameValue"},
+    {"Rotation", "RotationValue"},
+    {"Sprite Type", "SpriteTypeValue"},
+    {"Interval", "IntervalValue"},
 }};
 
-// The values in the order of the rows.
-std::array<std::int64_t, kPropertyRows> RowValues(const ActLayer& layer, const ActClip& clip) {
-  return {layer.PosX,  layer.PosY,      layer.SizeX, layer.SizeY,  layer.ScaleX,
-          layer.ScaleY, layer.Direction, layer.Red,   layer.Green,  layer.Blue,
-          layer.Alpha,  clip.Extra.ExtraX, clip.Extra.ExtraY, layer.SpriteIndex};
+// Scales and intervals are stored as floats: "1", "0.5", "-1.25".
+QString Decimal(float value) {
+  constexpr int kDigits = 6;
+  return QString::number(value, 'g', kDigits);
 }
 
+// The layer rows' values in their order.
+std::array<QString, kLayerRows> RowValues(const ActLayer& layer, const ActClip& clip) {
+  const auto n = [](std::int64_t value) { return QString::number(value); };
+  return {n(layer.PosX),          n(layer.PosY),        n(layer.SizeX),         n(layer.SizeY),
+          Decimal(ScaleValue(layer.ScaleX)), Decimal(ScaleValue(layer.ScaleY)), n(layer.Direction),
+          n(layer.Red),           n(layer.Green),       n(layer.Blue),          n(layer.Alpha),
+          n(clip.Extra.ExtraX),   n(clip.Extra.ExtraY), n(layer.SpriteIndex),   n(layer.Rotation),
+          n(layer.SpriteType)};
+}
 
 // Sets up `list` as a two-column report with the headers "Field" and "Value".
 void AddPropertyRows(QTreeWidget& list) {
@@ -77,15 +91,13 @@ void AddPropertyRows(QTreeWidget& list) {
 // The rows "Extra X" and "Extra Y" show the extra point of `clip`, which the file
 // stores per clip rather than per layer.
 void ShowLayerRows(QTreeWidget& list, const ActLayer& layer, const ActClip& clip) {
-  const std::array<std::int64_t, kPropertyRows> values = RowValues(layer, clip);
-  for (int i = 0; i < kPropertyRows; ++i)
-    list.topLevelItem(i)->setText(kValueColumn, QString::number(values[static_cast<std::size_t>(i)]));
+  const std::array<QString, kLayerRows> values = RowValues(layer, clip);
+  for (int i = 0; i < kLayerRows; ++i) list.topLevelItem(i)->setText(kValueColumn, values[static_cast<std::size_t>(i)]);
 }
 
-void ClearPropertyRows(QTreeWidget& list) {
-  for (int i = 0; i < kPropertyRows; ++i) list.topLevelItem(i)->setText(kValueColumn, QStringLiteral("0"));
+void ClearLayerRows(QTreeWidget& list) {
+  for (int i = 0; i < kLayerRows; ++i) list.topLevelItem(i)->setText(kValueColumn, QStringLiteral("0"));
 }
-
 
 }  // namespace
 
@@ -142,7 +154,8 @@ void ActionsWindow::LoadAnimation() {
 void ActionsWindow::ShowNewAct() {
   LoadAnimation();
   ShowVersion();
-  ClearPropertyRows(*m_rows);
+  ShowCurrentAction();
+  ClearLayerRows(*m_rows);
 }
 
 void ActionsWindow::ShowVersion() {
@@ -153,12 +166,16 @@ void ActionsWindow::ShowVersion() {
 void ActionsWindow::ShowCurrentAction() {
   m_actionPanel->setText(QStringLiteral("Current Action: ") +
                          QStringLiteral("%1").arg(m_state.CurrentAction() + 1, 2, 10, QLatin1Char('0')));
+  const ActData* act = m_state.Act();
+  m_rows->topLevelItem(kIntervalRow)
+      ->setText(kValueColumn, act ? Decimal(ActionInterval(*act, m_state.CurrentAction())) : QStringLiteral("0"));
 }
 
 void ActionsWindow::TreeClicked() {
   const QList<QTreeWidgetItem*> selected = m_tree->selectedItems();
   if (selected.isEmpty()) return;
   const NodeIndices at = IndicesOf(*selected.first());
+  if (at.Action < 0) return;  // an event
   m_state.SetCurrentAction(at.Action);
   if (at.Layer < 0) return;
   if (const ActClip* clip = ClipOfLayer(m_state.Act(), at))

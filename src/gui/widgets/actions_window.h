@@ -1,7 +1,8 @@
 #pragma once
 // The actions window: the imported action file as a tree of actions, clips and
-// layers, the fields of the clicked layer, and the current action with the file's
-// version in its status bar. A click on any node makes its action current.
+// layers with the file's events, the fields of the clicked layer and the current
+// action's interval, and the current action with the file's version in its status
+// bar. A click on an action, clip or layer node makes its action current.
 //
 // The main window creates it hidden on first use. Closing it discards it, and the
 // next use creates it anew, with action 0 current again.
@@ -40,7 +41,8 @@ class ActionsWindow : public QMainWindow {
   void BuildStatusBar();
   // A mouse click anywhere on the tree acts on its selected node, if any.
   void TreeClicked();
-  // A new action file: its tree and version, and rows that show nothing of the old one.
+  // A new action file: its tree, version and interval, and layer rows that show
+  // nothing of the old one.
   void ShowNewAct();
   void ShowVersion();
   void ShowCurrentAction();

@@ -1,6 +1,7 @@
 #pragma once
 // The canvas: shows the picture the core renderer composes from the session (the
-// current frame, or in action mode the current clip of the current action), keeps
+// current frame, or in action mode the current clip of the current action, drawn as
+// the game draws them while Preview Mode is on), keeps
 // the zoom indicator with its one-pixel shadow at its lower right, opens its popup
 // on the right button and takes sprite files dropped from the desktop.
 //
@@ -30,7 +31,8 @@ class CanvasView : public QWidget {
   const Image& Canvas() const { return m_canvas; }
   // The canvas as Qt sees it: the same pixels, not a copy.
   QImage View() const;
-  // The area frames are centred on: the top-level window below its menu bar.
+  // The area frames are centred on: the top-level window below its menu bar, less
+  // the panels docked in it.
   QSize ClientSize() const;
 
   // Draws the current frame or clip; a clip that cannot be drawn is reported by
@@ -45,11 +47,18 @@ class CanvasView : public QWidget {
   void rightButtonPressed(const QPoint& globalPosition);
   // The first file of a drop, as a local path (empty when it is not a local file).
   void fileDropped(const QString& path);
+  // The wheel turned with Ctrl held: up (+1) zooms in, down (-1) out.
+  void zoomWheeled(int direction);
+  // The mouse moved over the canvas: PixelText of the frame pixel under it.
+  void pixelHovered(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -57,6 +66,8 @@ class CanvasView : public QWidget {
   void ConnectSession();
   Status DrawClip();
   void ShowZoomText();
+  // The frame pixel under canvas point `at` in sprite mode, as PixelText words it.
+  QString PixelUnder(QPoint at) const;
   void PlaceZoomLabels();
 
   const Session& m_session;

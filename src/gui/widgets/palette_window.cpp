@@ -40,6 +40,7 @@ PaletteCell::PaletteCell(int index, QWidget* parent) : QWidget(parent), m_index(
 
 void PaletteCell::SetCellColor(Color color) {
   m_color = color;
+  setToolTip(PaletteToolTip(color));
   update();
 }
 
@@ -120,9 +121,7 @@ int PaletteWindow::ShowPalette(std::span<const std::uint8_t> palette) {
   const int entries = std::min(kPaletteEntries, static_cast<int>(palette.size() / 4));
   for (int i = 0; i < entries; ++i) {
     const Color color = Tool_Spr::PaletteColor(palette, static_cast<std::uint8_t>(i));
-    PaletteCell& cell = Cell(i);
-    cell.SetCellColor(color);
-    cell.setToolTip(PaletteToolTip(color));
+    Cell(i).SetCellColor(color);
   }
   return entries;
 }

@@ -32,6 +32,7 @@ class PaletteCell : public QWidget {
   PaletteCell(int index, QWidget* parent);
 
   Color CellColor() const { return m_color; }
+  // The colour and the tooltip that names it.
   void SetCellColor(Color color);
   // A single-line border around the cell.
   bool Bordered() const { return m_bordered; }

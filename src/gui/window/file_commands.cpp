@@ -1,5 +1,7 @@
 #include "gui/window/file_commands.h"
 
+#include <QFileInfo>
+
 #include "core/sprite/spr_reader.h"
 #include "core/sprite/spr_writer.h"
 #include "gui/state/dialog.h"
@@ -8,13 +10,22 @@
 #include "gui/window/palette_commands.h"
 
 namespace tessaloom {
+namespace {
+
+// What the window's title names a sprite that has no file yet.
+constexpr char kUnnamedSprite[] = "Tessaloom+";
+
+}  // namespace
 
 FileCommands::FileCommands(Session& session, PaletteCommands& palette, Dialog& dialog, Messages& messages)
     : m_session(session), m_palette(palette), m_dialog(dialog), m_messages(messages) {}
 
-void FileCommands::NewFile() { m_session.Document().Clear(); }
+void FileCommands::NewFile() {
+  if (ConfirmReplace()) m_session.Document().Clear();
+}
 
 void FileCommands::OpenFile() {
+  if (!ConfirmReplace()) return;
   const QString path =
       m_dialog.AskOpen(QStringLiteral("Open Spr ...."), QStringLiteral("Ragnarok SPR File |*.spr"));
   if (path.isEmpty()) {
@@ -26,7 +37,7 @@ void FileCommands::OpenFile() {
 
 void FileCommands::OpenRecent(int index) {
   const QStringList& paths = m_session.Recent().Paths();
-  if (index < 0 || index >= paths.size()) return;
+  if (index < 0 || index >= paths.size() || !ConfirmReplace()) return;
   // The list is kept between runs, so it can be used before anything was opened in
   // this one.
   if (Load(paths[index])) m_session.EnableSpriteCommands();
@@ -38,7 +49,7 @@ void FileCommands::OpenDropped(const QString& path) {
                             .Title = QStringLiteral("Error Opening Sprite")});
     return;
   }
-  OpenChosen(path);
+  if (ConfirmReplace()) OpenChosen(path);
 }
 
 void FileCommands::OpenPath(const QString& path) { OpenChosen(path); }
@@ -58,21 +69,40 @@ bool FileCommands::Load(const QString& path) {
   if (loaded->Warning) m_messages.Show(MessageFromError(*loaded->Warning, MessageIcon::None));
 
   m_session.SetActivity(Activity::Loading);
-  m_session.Document().Load(std::move(loaded->Document));
+  m_session.Document().Load(std::move(loaded->Document), path);
   m_palette.LoadPalette();
   m_session.Document().SetToolTip(path);
   m_session.SetActivity(Activity::Idle);
   return true;
 }
 
-void FileCommands::Save() {
-  const QString path = m_dialog.AskSave(QStringLiteral("Save Spr as..."), QStringLiteral("Sprite |*.spr"));
-  if (path.isEmpty()) return;
+bool FileCommands::Save() {
+  QString path = m_dialog.AskSave(QStringLiteral("Save Spr as..."), QStringLiteral("Sprite |*.spr"));
+  if (path.isEmpty()) return false;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".spr");
 
   m_session.SetActivity(Activity::Writing);
   const Status saved = Tool_Spr::SaveSprite(FsPath(path), m_session.Document().Sprite());
   m_session.SetActivity(Activity::Idle);
-  if (!saved) m_messages.Show(MessageFromError(saved.error()));
+  if (!saved) {
+    m_messages.Show(MessageFromError(saved.error()));
+    return false;
+  }
+  m_session.Document().MarkSaved(path);
+  return true;
+}
+
+bool FileCommands::ConfirmReplace() {
+  const DocumentState& document = m_session.Document();
+  if (!document.Modified()) return true;
+  const QString name =
+      document.FilePath().isEmpty() ? QString::fromLatin1(kUnnamedSprite) : QFileInfo(document.FilePath()).fileName();
+  switch (m_messages.AskSaveChanges(name)) {
+    case SaveChoice::Save: return Save();
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: break;
+  }
+  return false;
 }
 
 }  // namespace tessaloom

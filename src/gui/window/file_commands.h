@@ -7,6 +7,9 @@
 // reported and leaves the open sprite, the status bar and the recent list as they
 // were. Save writes the sprite whole or not at all; a failure, or a sprite the
 // format cannot hold, is reported under "Save error".
+//
+// A sprite with unsaved changes is not replaced without asking: New, Open, Open
+// Recent File and a drop first offer to save it, to discard the changes or to cancel.
 
 #include <QString>
 
@@ -28,7 +31,12 @@ class FileCommands {
   void OpenDropped(const QString& path);
   // A sprite named outside the program, such as on the command line.
   void OpenPath(const QString& path);
-  void Save();
+  // Asks for a name ("hero" is saved as "hero.spr") and writes the sprite; true when
+  // it was written.
+  bool Save();
+  // Whether the open sprite may be replaced: it has no unsaved changes, or the user
+  // saved them or chose to discard them.
+  bool ConfirmReplace();
 
  private:
   // A path from the dialog, a drop or the command line: it joins the recent list.

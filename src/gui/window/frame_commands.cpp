@@ -1,5 +1,7 @@
 #include "gui/window/frame_commands.h"
 
+#include <algorithm>
+
 #include "core/convert/bmp_layout.h"
 #include "core/convert/converter_bmp.h"
 #include "gui/state/dialog.h"
@@ -26,15 +28,18 @@ FrameCommands::FrameCommands(Session& session, PaletteCommands& palette, Palette
 
 void FrameCommands::AddFrame() {
   const QString path = m_dialog.AskOpen(QStringLiteral("Import frame ...."), QStringLiteral("Bitmap 8 bits |*.bmp"));
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) AddFrameFrom(path);
+}
 
+void FrameCommands::AddFrameFrom(const QString& path) {
   auto bitmap = Converter_Bmp::ReadBmp(FsPath(path));
   if (!bitmap) {
     m_messages.Show(BitmapMessage(bitmap.error()));
     return;
   }
   DocumentState& document = m_session.Document();
-  const int after = document.FrameCount() == 0 ? 0 : m_session.Playback().SpriteFrame();
+  // While a 32-bit colour frame is current the bitmap goes after the indexed frames.
+  const int after = std::min(m_session.Playback().SpriteFrame(), document.FrameCount());
   const Status inserted = document.InsertBitmapFrame(after, std::move(*bitmap));
   if (!inserted) {
     m_messages.Show(MessageFromError(inserted.error()));
@@ -51,11 +56,24 @@ void FrameCommands::AddFrame() {
 void FrameCommands::DeleteFrame() {
   const int count = m_session.Document().FrameCount();
   const int number = m_session.Playback().SpriteFrame();
+  if (m_session.Playback().SpriteFrameIsColourFrame()) {
+    const QString text = QStringLiteral("Frame %1 is a 32-bit colour frame; only indexed frames can be deleted.");
+    m_messages.Show(Message{.Text = text.arg(number),
+                            .Title = QStringLiteral("Delete frame"),
+                            .Icon = MessageIcon::Information});
+    return;
+  }
   if (number < 1 || number > count) return;
   const bool confirmed = m_messages.Ask(Message{.Text = QStringLiteral("Delete frame %1 of %2?").arg(number).arg(count),
                                                 .Title = QStringLiteral("Delete frame"),
                                                 .Icon = MessageIcon::Question});
   if (confirmed) m_session.Document().DeleteFrame(number);
+}
+
+void FrameCommands::MoveFrame(int by) {
+  if (m_session.Playback().SpriteFrameIsColourFrame()) return;
+  const int number = m_session.Playback().SpriteFrame();
+  m_session.Document().MoveFrame(number, number + by);
 }
 
 }  // namespace tessaloom

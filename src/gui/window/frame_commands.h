@@ -2,7 +2,10 @@
 // The commands that change the sprite's frame list: Add inserts an 8-bit bitmap as a
 // new frame after the current one, Delete removes the current frame after asking.
 // Both work on the sprite frame that is current, also while the canvas shows an
-// action. A bitmap that cannot be read, or is not 8 bits, adds nothing.
+// action; the 32-bit colour frames Preview Mode lists are not edited. A bitmap that
+// cannot be read, or is not 8 bits, adds nothing.
+
+#include <QString>
 
 namespace tessaloom {
 
@@ -18,6 +21,9 @@ class FrameCommands {
                 Messages& messages);
 
   void AddFrame();
+  void AddFrameFrom(const QString& path);
+  // Moves the current frame `by` places (-1 left, +1 right); not past either end.
+  void MoveFrame(int by);
   void DeleteFrame();
 
  private:

@@ -43,10 +43,29 @@ void BuildFileMenu(QMenuBar& bar, MainMenus& m) {
   m.Exit->setVisible(false);
 }
 
+// Ctrl+Q closes the main window; a hidden item's shortcut does not work, so the key
+// has an action of its own on the window.
+void AddQuitKey(QWidget& window, MainMenus& m) {
+  m.Quit = new QAction(&window);
+  m.Quit->setObjectName(QStringLiteral("Quit"));
+  m.Quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  window.addAction(m.Quit);
+}
+
+// Undo and Redo of the frame edits; their captions name the edit.
+void BuildEditMenu(QMenuBar& bar, MainMenus& m) {
+  m.EditMenu = AddMenu(bar, "EditMenu", QStringLiteral("Edit"));
+  m.UndoEdit = AddItem(*m.EditMenu, "UndoEdit", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  m.RedoEdit =
+      AddItem(*m.EditMenu, "RedoEdit", QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+}
+
 void BuildFrameMenu(QMenuBar& bar, MainMenus& m) {
   m.FrameMenu = AddMenu(bar, "FrameMenu", QStringLiteral("Frame"));
   m.AddFrame = AddItem(*m.FrameMenu, "AddFrame", QStringLiteral("Add"), QKeySequence(Qt::CTRL | Qt::Key_A));
   m.DeleteFrame = AddItem(*m.FrameMenu, "DeleteFrame", QStringLiteral("Delete"), QKeySequence(Qt::CTRL | Qt::Key_D));
+  m.MoveLeft = AddItem(*m.FrameMenu, "MoveLeft", QStringLiteral("Move Left"), QKeySequence(Qt::ALT | Qt::Key_Left));
+  m.MoveRight = AddItem(*m.FrameMenu, "MoveRight", QStringLiteral("Move Right"), QKeySequence(Qt::ALT | Qt::Key_Right));
   AddSeparator(*m.FrameMenu, "g2");
   m.ExportFrame = AddItem(*m.FrameMenu, "ExportFrame", QStringLiteral("Export frame ..."));
   m.ExportAll = AddItem(*m.FrameMenu, "ExportAll", QStringLiteral("Export all ..."));
@@ -77,7 +96,10 @@ void BuildActionsMenu(QMenuBar& bar, MainMenus& m) {
 void BuildViewMenus(QMenuBar& bar, MainMenus& m) {
   m.ZoomMenu = AddMenu(bar, "ZoomMenu", QStringLiteral("Zoom"));
   m.ZoomOut = AddItem(*m.ZoomMenu, "ZoomOut", QStringLiteral("Out"), QKeySequence(Qt::CTRL | Qt::Key_O));
+  m.ZoomOut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_O), QKeySequence(Qt::CTRL | Qt::Key_Minus)});
   m.ZoomIn = AddItem(*m.ZoomMenu, "ZoomIn", QStringLiteral("In"), QKeySequence(Qt::CTRL | Qt::Key_L));
+  m.ZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                          QKeySequence(Qt::CTRL | Qt::Key_Equal)});
 
   m.Options = AddMenu(bar, "options", QStringLiteral("Options"));
   m.UseTransparency = AddItem(*m.Options, "UseTransparency", QStringLiteral("Use transparency"));
@@ -85,10 +107,13 @@ void BuildViewMenus(QMenuBar& bar, MainMenus& m) {
   m.UseTransparency->setChecked(true);
   m.PreviewMode = AddItem(*m.Options, "PreviewMode", QStringLiteral("Preview Mode"));
   m.PreviewMode->setCheckable(true);
-  m.PreviewMode->setChecked(true);
-  m.PreviewMode->setEnabled(false);
   AddSeparator(*m.Options, "g6");
   m.SetBG = AddItem(*m.Options, "SetBG", QStringLiteral("Set background..."));
+  m.CheckerboardBG = AddItem(*m.Options, "CheckerboardBG", QStringLiteral("Checkerboard Background"));
+  m.CheckerboardBG->setCheckable(true);
+
+  m.Help = AddMenu(bar, "HelpMenu", QStringLiteral("Help"));
+  m.KeyboardShortcuts = AddItem(*m.Help, "KeyboardShortcuts", QStringLiteral("Keyboard Shortcuts"));
 
   m.About = bar.addAction(QStringLiteral("About"));
   m.About->setObjectName(QStringLiteral("About"));
@@ -110,11 +135,13 @@ void BuildPopup(QWidget& window, MainMenus& m) {
 MainMenus BuildMainMenus(QMenuBar& bar, QWidget& window) {
   MainMenus menus;
   BuildFileMenu(bar, menus);
+  BuildEditMenu(bar, menus);
   BuildFrameMenu(bar, menus);
   BuildPaletteMenu(bar, menus);
   BuildActionsMenu(bar, menus);
   BuildViewMenus(bar, menus);
   BuildPopup(window, menus);
+  AddQuitKey(window, menus);
   return menus;
 }
 

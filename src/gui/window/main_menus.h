@@ -21,10 +21,17 @@ struct MainMenus {
   QAction* Save = nullptr;
   QAction* Saveas = nullptr;
   QAction* Exit = nullptr;
+  QAction* Quit = nullptr;  // not in a menu: the Ctrl+Q key
+
+  QMenu* EditMenu = nullptr;
+  QAction* UndoEdit = nullptr;
+  QAction* RedoEdit = nullptr;
 
   QMenu* FrameMenu = nullptr;
   QAction* AddFrame = nullptr;
   QAction* DeleteFrame = nullptr;
+  QAction* MoveLeft = nullptr;
+  QAction* MoveRight = nullptr;
   QAction* ExportFrame = nullptr;
   QAction* ExportAll = nullptr;
 
@@ -48,7 +55,10 @@ struct MainMenus {
   QAction* UseTransparency = nullptr;
   QAction* PreviewMode = nullptr;
   QAction* SetBG = nullptr;
+  QAction* CheckerboardBG = nullptr;
 
+  QMenu* Help = nullptr;
+  QAction* KeyboardShortcuts = nullptr;
   QAction* About = nullptr;
 
   // The canvas popup, never in the menu bar.

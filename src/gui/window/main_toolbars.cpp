@@ -77,6 +77,15 @@ void BuildRepBar(QMainWindow& window, MainToolbars& t) {
   t.Pause->setChecked(true);
   bar.addSeparator();
   t.Loop = AddTransportButton(bar, TransportButton::Loop, "Loop", "Loop animation", Kind::Check);
+  t.First->setShortcut(Qt::Key_Home);
+  t.Prev->setShortcut(Qt::Key_Left);
+  t.Next->setShortcut(Qt::Key_Right);
+  t.Last->setShortcut(Qt::Key_End);
+  // Space plays or pauses, whichever the transport is not doing.
+  t.PlayOrPause = new QAction(&window);
+  t.PlayOrPause->setObjectName(QStringLiteral("PlayOrPause"));
+  t.PlayOrPause->setShortcut(Qt::Key_Space);
+  window.addAction(t.PlayOrPause);
 }
 
 }  // namespace

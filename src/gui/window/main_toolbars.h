@@ -38,6 +38,7 @@ struct MainToolbars {
   QAction* Play = nullptr;
   QAction* Pause = nullptr;
   QAction* Loop = nullptr;
+  QAction* PlayOrPause = nullptr;  // not on the bar: the Space key
 };
 
 // Adds both toolbars to `window` in their start states.

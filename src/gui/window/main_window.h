@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildFrameStrip();
   void BuildStatusBar();
   void ConnectCommands();
   void ConnectViewCommands();
@@ -61,17 +62,23 @@ class MainWindow : public QMainWindow {
   // The enabled, checked and caption states of every command (main_window_states.cpp).
   void UpdateActions();
   void ShowPosition();
+  void ShowRate();
   void ShowRecentFiles();
+  void ShowModified();
 
   // The window's own events redraw the current frame, when there is one.
   void RedrawOnWindowEvent();
   void ShowDrawFailure(const Error& error);
   void SetBackground();
   void ImportAct();
+  void ImportActFrom(const QString& path);
+  // A file dropped on the canvas.
+  void Drop(const QString& path);
   ActionsWindow& EnsureActionsWindow();
   void ToggleActions();
   void SetActionsShown(bool shown);
   void ShowAbout();
+  void ShowKeyboardShortcuts();
 
   Session& m_session;
   Dialog& m_dialog;
@@ -88,6 +95,8 @@ class MainWindow : public QMainWindow {
   CanvasView* m_canvas = nullptr;
   QLabel* m_sizePanel = nullptr;
   QLabel* m_positionPanel = nullptr;
+  QLabel* m_fpsPanel = nullptr;
+  QLabel* m_modifiedPanel = nullptr;
   QPointer<ActionsWindow> m_actions;
   bool m_actionsShown = false;
 };

@@ -6,7 +6,9 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include "core/render/preview_drawing.h"
 #include "gui/state/session.h"
+#include "gui/state/status_texts.h"
 #include "gui/widgets/palette_window.h"
 #include "gui/window/main_window.h"
 
@@ -39,6 +41,12 @@ void MainWindow::UpdateActions() {
   // No new file is opened or added while one is being written.
   SetEnabled({m_bars.Open, m_bars.Export, m_bars.Add}, !m_session.Busy());
   m_menus.DeleteFrame->setEnabled(m_session.Document().FrameCount() > 0 && !m_session.Busy());
+  SetEnabled({m_menus.MoveLeft, m_menus.MoveRight}, m_session.Document().FrameCount() > 1 && !m_session.Busy());
+  const QUndoStack& edits = m_session.Document().FrameEdits();
+  m_menus.UndoEdit->setEnabled(edits.canUndo() && !m_session.Busy());
+  m_menus.RedoEdit->setEnabled(edits.canRedo() && !m_session.Busy());
+  m_menus.UndoEdit->setText(edits.canUndo() ? QStringLiteral("Undo ") + edits.undoText() : QStringLiteral("Undo"));
+  m_menus.RedoEdit->setText(edits.canRedo() ? QStringLiteral("Redo ") + edits.redoText() : QStringLiteral("Redo"));
 
   const SpriteCommands sprite = m_session.SpriteCommandState();
   m_menus.ExportFrame->setEnabled(sprite != SpriteCommands::MenusWithdrawn);
@@ -50,6 +58,8 @@ void MainWindow::UpdateActions() {
   m_menus.ZoomIn->setEnabled(m_session.View().ZoomInAllowed());
   m_menus.ZoomOut->setEnabled(m_session.View().ZoomOutAllowed());
   m_menus.UseTransparency->setChecked(m_session.View().TransparencyOn());
+  m_menus.PreviewMode->setChecked(m_session.View().PreviewMode());
+  m_menus.CheckerboardBG->setChecked(m_session.View().Checkerboard());
 
   const bool undo = m_paletteEditing.UndoEnabled();
   m_menus.UndoPal->setEnabled(undo);
@@ -60,6 +70,8 @@ void MainWindow::UpdateActions() {
   m_bars.Palette->setChecked(m_palette.Shown());
 
   SetEnabled({m_bars.Actions, m_menus.ViewActionM, m_bars.Action}, m_session.Actions().Act() != nullptr);
+  m_menus.ExportAct->setEnabled(m_session.Actions().Act() != nullptr &&
+                                Preview::FrameCount(m_session.Document().Sprite()) > 0 && !m_session.Busy());
   const QString actionsCaption = ShowHideCaption(m_actionsShown, QStringLiteral("Actions"));
   m_menus.ViewAction->setText(actionsCaption);
   m_menus.ViewActionM->setText(actionsCaption);
@@ -71,6 +83,12 @@ void MainWindow::UpdateActions() {
 void MainWindow::ShowPosition() {
   m_sizePanel->setText(m_session.Playback().SizeText());
   m_positionPanel->setText(m_session.Playback().PositionText());
+}
+
+void MainWindow::ShowRate() { m_fpsPanel->setText(FpsText(m_session.Playback().Interval())); }
+
+void MainWindow::ShowModified() {
+  m_modifiedPanel->setText(m_session.Document().Modified() ? QStringLiteral("Modified") : QString());
 }
 
 void MainWindow::ShowRecentFiles() {

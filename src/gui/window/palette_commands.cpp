@@ -85,11 +85,12 @@ void PaletteCommands::ExportPal() {
 
 void PaletteCommands::ImportPal() {
   const QString path = AskPaletteFile(false, "Import Palette ....");
-  if (path.isEmpty()) return;
-  const int index = m_dialog.FilterIndex();
-  if (index != static_cast<int>(Tool_Pal::PalForm::Raw) && index != static_cast<int>(Tool_Pal::PalForm::Riff)) return;
+  if (!path.isEmpty()) ImportPalFrom(path);
+}
 
-  auto imported = Tool_Pal::ImportPalette(FsPath(path), static_cast<Tool_Pal::PalForm>(index));
+void PaletteCommands::ImportPalFrom(const QString& path) {
+  // The file's content tells its form, whichever entry the dialog remembered.
+  auto imported = Tool_Pal::ImportPalette(FsPath(path));
   if (!imported) {
     m_messages.Show(MessageFromError(imported.error()));
     return;

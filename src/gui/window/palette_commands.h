@@ -37,6 +37,7 @@ class PaletteCommands : public QObject {
   void LoadPalette();
   void ExportPal();
   void ImportPal();
+  void ImportPalFrom(const QString& path);
 
  signals:
   // The window was made, or shown, hidden or closed.

@@ -49,9 +49,11 @@ void PaletteEditing::SelectCell(int index) {
 void PaletteEditing::EditCell(int index) {
   const std::vector<std::uint8_t>& palette = m_session.Document().Palette();
   if (!HoldsEntry(palette, index)) return;
-  if (!m_dialog.ShowColor()) return;
+  const Color before = Tool_Spr::PaletteColor(palette, static_cast<std::uint8_t>(index));
+  // The dialog starts on the entry's colour, so that OK at once leaves it as it is.
+  if (!m_dialog.AskColor(before)) return;
   const Color chosen = m_dialog.ChosenColor();
-  Record(PaletteEdit{.Index = index, .Before = Tool_Spr::PaletteColor(palette, static_cast<std::uint8_t>(index))});
+  Record(PaletteEdit{.Index = index, .Before = before});
   if (index == 0) m_session.View().SetBackgroundColor(chosen);
   WriteEntry(index, chosen);
 }
@@ -80,8 +82,10 @@ void PaletteEditing::Undo() {
 
 void PaletteEditing::WriteEntry(int index, Color color) {
   if (!m_session.Document().SetPaletteEntry(index, color)) return;
-  // The tooltip keeps the numbers the last filling of the cells wrote.
-  if (m_palette) m_palette->Cell(index).SetCellColor(color);
+  if (m_palette) {
+    m_palette->Cell(index).SetCellColor(color);
+    ShowCellInfo(index);
+  }
   if (m_session.View().HighlightIndex() == index) m_session.View().SetHighlightIndex(kNoHighlight);
 }
 

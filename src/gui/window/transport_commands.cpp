@@ -24,9 +24,9 @@ void TransportCommands::Click(TransportButton button) {
   PlaybackState& playback = m_session.Playback();
   int current = playback.Current();
   int total = playback.Total();
-  // Sprite mode steps over the sprite's frames; action mode over the clips of the
-  // current action, whose count becomes the total on every click.
-  int count = m_session.Document().FrameCount();
+  // Sprite mode steps over the frame list; action mode over the clips of the current
+  // action, whose count becomes the total on every click.
+  int count = playback.FrameListCount();
   if (playback.ActionMode()) {
     const ActionState& actions = m_session.Actions();
     count = ClipCountOf(actions.Act(), actions.CurrentAction());

@@ -82,6 +82,17 @@ TEST(QtDecode, CanvasPngsShowTheirPixels) {
   }
 }
 
+// Straight alpha, kept as it is: Qt reads it unpremultiplied.
+TEST(QtDecode, RgbaPngsKeepTheirAlpha) {
+  Image picture(3, 2);
+  picture.Pixels = {0x00000000, 0x80FF4020, 0xFF010203, 0x01FFFFFF, 0x7F102030, 0xFE00FF00};
+  const QImage image = QImage::fromData(ToQt(Converter_Png::EncodeRgbaPng(picture).value()), "PNG");
+  ASSERT_EQ(image.format(), QImage::Format_ARGB32);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(image.pixel(x, y), picture.At(x, y));
+  }
+}
+
 // The picture loader composes alpha onto black.
 TEST(QtDecode, PicturesQtWritesReadAsBackgrounds) {
   QImage argb(4, 2, QImage::Format_ARGB32);

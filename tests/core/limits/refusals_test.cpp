@@ -104,6 +104,15 @@ TEST(Refusals, HugeCodedFramesCostOnlyTheirCode) {
   EXPECT_EQ(pixels->size(), 512u);  // 511 pixels in one short row, and its padding
 }
 
+// 32-bit colour frames that are not all there are left unread, at no cost.
+TEST(Refusals, Huge32BitFramesCostNothing) {
+  for (const std::array<std::uint8_t, 2> count : {std::array<std::uint8_t, 2>{0xFF, 0x7F}, {1, 0}}) {
+    const Bytes file = Sprite({.Reserved = count}, [](SprBytes& b) { b.I16(32767).I16(32767).I16(7); });
+    const auto loaded = Measured([&] { return Tool_Spr::ParseSprite(file); });
+    EXPECT_TRUE(loaded && loaded->Document.RgbaFrames.empty());
+  }
+}
+
 TEST(Refusals, ActionFiles) {
   const auto file = [] { return ActBytes(0x0205); };
   const auto clip = [&](std::int32_t layers) { return file().Header(1).ClipCount(1).ClipStart(layers); };
