@@ -56,23 +56,36 @@ void GifFrameDelta::Show(const StoredImage& image, Picture& picture) {
   std::fill(picture.begin(), picture.end(), kBackground);
   const int rows = std::min(image.Height, m_height);
   const auto columns = static_cast<std::size_t>(std::clamp(image.Width, 0, m_width));
+  const std::uint16_t zeroShows = m_transparent ? kBackground : 0;
   for (int row = 0; row < rows; ++row) {
     const auto pixels = ImageRow(image, row, m_paddedRow).first(columns);
-    auto shown = picture.begin() + static_cast<std::ptrdiff_t>(row) * m_width;
-    for (const std::uint8_t index : pixels) *shown++ = m_transparent && index == 0 ? kBackground : index;
+    std::uint16_t* shown = picture.data() + static_cast<std::ptrdiff_t>(row) * m_width;
+    for (std::size_t x = 0; x < columns; ++x) shown[x] = pixels[x] == 0 ? zeroShows : pixels[x];
   }
 }
 
-DeltaFrame GifFrameDelta::Code(const Picture& following) {
-  Area changed;
-  Area vanishing;
+// Each row is searched from both ends, so the pixels between the first and the last
+// found are not looked at.
+template <class Found>
+GifFrameDelta::Area GifFrameDelta::Bounds(Found found) const {
+  Area area;
   for (int y = 0; y < m_height; ++y) {
-    for (int x = 0; x < m_width; ++x) {
-      const std::size_t at = static_cast<std::size_t>(y) * m_width + x;
-      if (m_held[at] != m_canvas[at]) changed.Include(x, y);
-      if (m_held[at] != kBackground && following[at] == kBackground) vanishing.Include(x, y);
-    }
+    const std::size_t row = static_cast<std::size_t>(y) * m_width;
+    int left = 0;
+    while (left < m_width && !found(row + left)) ++left;
+    if (left == m_width) continue;
+    int right = m_width - 1;
+    while (!found(row + right)) --right;
+    area.Include(left, y);
+    area.Include(right, y);
   }
+  return area;
+}
+
+DeltaFrame GifFrameDelta::Code(const Picture& following) {
+  const Area changed = Bounds([&](std::size_t at) { return m_held[at] != m_canvas[at]; });
+  const Area vanishing =
+      Bounds([&](std::size_t at) { return m_held[at] != kBackground && following[at] == kBackground; });
   const bool restore = !vanishing.Empty();
   Area area = changed;
   area.Include(vanishing);

@@ -71,6 +71,9 @@ class GifFrameDelta {
   };
 
   void Show(const StoredImage& image, Picture& picture);
+  // The bounds of the screen pixels at which `found` holds.
+  template <class Found>
+  Area Bounds(Found found) const;
   DeltaFrame Code(const Picture& following);
   std::optional<std::uint8_t> TransparentIndex(const Area& area, bool restore) const;
   void Emit(const Area& area, DeltaFrame& frame) const;

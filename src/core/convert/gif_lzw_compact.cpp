@@ -1,5 +1,7 @@
 #include "core/convert/gif_lzw_compact.h"
 
+#include <algorithm>
+
 namespace tessaloom::Converter_Gif {
 
 GifCompactCoder::GifCompactCoder() : m_extension((kCodeLimit + 1) * kSymbols, 0) {
@@ -7,7 +9,7 @@ GifCompactCoder::GifCompactCoder() : m_extension((kCodeLimit + 1) * kSymbols, 0)
 }
 
 void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
-  m_bytes.clear();
+  ReserveFor(image);
   m_buffer = 0;
   m_bufferBits = 0;
   m_width = kFirstWidth;
@@ -47,18 +49,29 @@ void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
     if (m_nextCode >= (1u << m_width) && m_width < kMaxWidth) ++m_width;
   }
   Put(kEndCode);
-  if (m_bufferBits > 0) m_bytes.push_back(static_cast<std::uint8_t>(m_buffer));
+  for (; m_bufferBits > 0; m_bufferBits -= 8, m_buffer >>= 8) *m_out++ = static_cast<std::uint8_t>(m_buffer);
   ClearEntries();
-  AppendSubBlocks(m_bytes, out);
+  AppendSubBlocks(std::span(m_bytes.data(), m_out), out);
+}
+
+// At most one code per pixel, a clear code per full dictionary, and the clear and end
+// codes of the image, each at most 12 bits; and the 4 bytes Put may store past the end.
+void GifCompactCoder::ReserveFor(const StoredImage& image) {
+  const std::size_t pixels = static_cast<std::size_t>(std::max(image.Width, 0)) *
+                             static_cast<std::size_t>(std::max(image.Height, 0));
+  const std::size_t codes = pixels + pixels / (kCodeLimit - kFirstEntry) + 3;
+  if (m_bytes.size() < codes * kMaxWidth / 8 + 8) m_bytes.resize(codes * kMaxWidth / 8 + 8);
+  m_out = m_bytes.data();
 }
 
 void GifCompactCoder::Put(std::uint32_t code) {
   m_buffer |= std::uint64_t{code} << m_bufferBits;
   m_bufferBits += m_width;
-  while (m_bufferBits >= 8) {
-    m_bytes.push_back(static_cast<std::uint8_t>(m_buffer));
-    m_buffer >>= 8;
-    m_bufferBits -= 8;
+  if (m_bufferBits >= 32) {
+    for (int i = 0; i < 4; ++i) m_out[i] = static_cast<std::uint8_t>(m_buffer >> (8 * i));
+    m_out += 4;
+    m_buffer >>= 32;
+    m_bufferBits -= 32;
   }
 }
 

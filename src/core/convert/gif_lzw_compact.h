@@ -34,6 +34,7 @@ class GifCompactCoder {
   static constexpr int kMaxWidth = 12;
   static constexpr std::size_t kSymbols = 256;
 
+  void ReserveFor(const StoredImage& image);
   void Put(std::uint32_t code);
   void Restart();
   void ClearEntries();
@@ -45,6 +46,7 @@ class GifCompactCoder {
   int m_width = kFirstWidth;
 
   std::vector<std::uint8_t> m_bytes;  // the coded bytes of the current image, before sub-blocking
+  std::uint8_t* m_out = nullptr;      // where the next bytes of m_bytes go
   std::uint64_t m_buffer = 0;
   int m_bufferBits = 0;
   std::vector<std::uint8_t> m_paddedRow;  // a row that runs past the end of Pixels
