@@ -13,6 +13,9 @@
 //           own for an exported action.)
 // Screen descriptor: width, height, F7 (256-entry global table), 00, 00. The colour
 // table is the palette's 256 entries as red, green, blue. Image data: see gif_lzw.h.
+// Compact: the same blocks, image data as in gif_lzw_compact.h; an animated frame is
+// the rectangle of gif_frame_delta.h at its place, its graphic control
+// 21 F9 04 04|05|08|09 delay t 00 (keep or restore, with or without transparent index t).
 
 #include <cstdint>
 #include <filesystem>

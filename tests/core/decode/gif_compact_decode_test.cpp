@@ -82,7 +82,7 @@ RC_GTEST_PROP(QtDecode, CompactAnimationsShowThePlainOnesPictures, (bool transpa
 // Rows long enough to fill the dictionary of 12-bit codes, which is cleared and
 // started again.
 RC_GTEST_PROP(QtDecode, CompactStillGifsShowThePlainOnesPicture, (bool transparent)) {
-  const SprFrame frame = *gen::Frame(1500, 12);
+  const SprFrame frame = FrameFromRows(*gen::Rows(2000, 12, 2));
   const auto decoded = [&](GifCoding coding) {
     return DecodeAll(Converter_Gif::EncodeGif(kHeader, frame, transparent, coding));
   };
