@@ -130,15 +130,19 @@ std::optional<std::uint8_t> GifFrameDelta::TransparentIndex(const Area& area, bo
 // Without a transparent index every pixel of the area is a colour, by the choice of
 // the areas: the held picture only shows background where the canvas does.
 void GifFrameDelta::Emit(const Area& area, DeltaFrame& frame) const {
-  const std::optional<std::uint8_t> transparent = frame.Transparent;
   frame.Pixels.resize(static_cast<std::size_t>(frame.Width) * static_cast<std::size_t>(frame.Height));
-  auto out = frame.Pixels.begin();
+  std::uint8_t* out = frame.Pixels.data();
+  // Without a transparent index, every pixel is its own; with one, a kept pixel becomes
+  // the index, chosen without a branch.
+  const std::uint16_t keptMask = frame.Transparent ? 0xFFFF : 0;
+  const std::uint16_t index = frame.Transparent.value_or(0);
   for (int y = area.Bottom - 1; y >= area.Top; --y) {
+    const std::uint16_t* held = m_held.data() + static_cast<std::size_t>(y) * m_width;
+    const std::uint16_t* canvas = m_canvas.data() + static_cast<std::size_t>(y) * m_width;
     for (int x = area.Left; x < area.Right; ++x) {
-      const std::size_t at = static_cast<std::size_t>(y) * m_width + x;
-      const bool kept = m_held[at] == m_canvas[at];
-      assert(m_held[at] != kBackground || (kept && transparent));
-      *out++ = kept && transparent ? *transparent : static_cast<std::uint8_t>(m_held[at]);
+      const std::uint16_t kept = held[x] == canvas[x] ? keptMask : 0;
+      assert(held[x] != kBackground || kept);
+      *out++ = static_cast<std::uint8_t>((held[x] & ~kept) | (index & kept));
     }
   }
 }

@@ -4,9 +4,7 @@
 
 namespace tessaloom::Converter_Gif {
 
-GifCompactCoder::GifCompactCoder() : m_extension((kCodeLimit + 1) * kSymbols, 0) {
-  m_filledSlots.reserve(kCodeLimit);
-}
+GifCompactCoder::GifCompactCoder() : m_table(kTableSize, kEmpty) {}
 
 void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
   ReserveFor(image);
@@ -24,9 +22,11 @@ void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
         first = false;
         continue;
       }
-      const std::uint32_t slot = code * kSymbols + pixel;
-      if (const std::uint16_t longer = m_extension[slot]) {
-        code = longer;
+      const std::uint32_t key = code << 8 | pixel;
+      std::size_t slot = (key * 2654435761u) >> (32 - kTableBits);
+      while (m_table[slot] != kEmpty && m_table[slot] >> 12 != key) slot = (slot + 1) & (kTableSize - 1);
+      if (m_table[slot] != kEmpty) {
+        code = m_table[slot] & 0xFFF;
         continue;
       }
       Put(code);
@@ -38,8 +38,7 @@ void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
         ClearEntries();
         Restart();
       } else {
-        m_extension[slot] = static_cast<std::uint16_t>(m_nextCode++);
-        m_filledSlots.push_back(slot);
+        m_table[slot] = key << 12 | m_nextCode++;
       }
       code = pixel;
     }
@@ -80,9 +79,6 @@ void GifCompactCoder::Restart() {
   m_width = kFirstWidth;
 }
 
-void GifCompactCoder::ClearEntries() {
-  for (const std::uint32_t slot : m_filledSlots) m_extension[slot] = 0;
-  m_filledSlots.clear();
-}
+void GifCompactCoder::ClearEntries() { std::fill(m_table.begin(), m_table.end(), kEmpty); }
 
 }  // namespace tessaloom::Converter_Gif

@@ -39,9 +39,12 @@ class GifCompactCoder {
   void Restart();
   void ClearEntries();
 
-  // Code of "sequence of code c, then pixel p" at c * 256 + p; 0 when absent.
-  std::vector<std::uint16_t> m_extension;
-  std::vector<std::uint32_t> m_filledSlots;  // the slots filled since the last clear
+  // The entries, hashed: "sequence of code c, then pixel p" as (c * 256 + p) << 12 | its
+  // code. Twice as many slots as codes keep the probes short, and the table in cache.
+  static constexpr int kTableBits = 13;
+  static constexpr std::size_t kTableSize = std::size_t{1} << kTableBits;
+  static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;  // code 4095 never starts an entry
+  std::vector<std::uint32_t> m_table;
   std::uint32_t m_nextCode = kFirstEntry;
   int m_width = kFirstWidth;
 
