@@ -89,7 +89,9 @@ DeltaFrame GifFrameDelta::Code(const Picture& following) {
   const bool restore = !vanishing.Empty();
   Area area = changed;
   area.Include(vanishing);
-  if (area.Empty() && (m_transparent || !m_first)) area = Area{.Right = std::min(m_width, 1), .Bottom = std::min(m_height, 1)};
+  if (area.Empty() && (m_transparent || !m_first)) {
+    area = Area{.Right = std::min(m_width, 1), .Bottom = std::min(m_height, 1)};  // carries the delay
+  }
   m_first = false;
 
   DeltaFrame frame{.Left = area.Left, .Top = area.Top, .Width = area.Right - area.Left,
@@ -127,13 +129,12 @@ std::optional<std::uint8_t> GifFrameDelta::TransparentIndex(const Area& area, bo
   return index;
 }
 
-// Without a transparent index every pixel of the area is a colour, by the choice of
-// the areas: the held picture only shows background where the canvas does.
+// A kept pixel becomes the transparent index, chosen without a branch. Without one,
+// every pixel of the area is a colour, by the choice of the areas: the held picture
+// only shows background where the canvas does.
 void GifFrameDelta::Emit(const Area& area, DeltaFrame& frame) const {
   frame.Pixels.resize(static_cast<std::size_t>(frame.Width) * static_cast<std::size_t>(frame.Height));
   std::uint8_t* out = frame.Pixels.data();
-  // Without a transparent index, every pixel is its own; with one, a kept pixel becomes
-  // the index, chosen without a branch.
   const std::uint16_t keptMask = frame.Transparent ? 0xFFFF : 0;
   const std::uint16_t index = frame.Transparent.value_or(0);
   for (int y = area.Bottom - 1; y >= area.Top; --y) {

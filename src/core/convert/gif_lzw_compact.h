@@ -8,7 +8,6 @@
 //     when the dictionary is full (4095 codes), after which it starts again;
 //   - codes are packed least significant bit first into data sub-blocks of 255 bytes.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -32,7 +31,6 @@ class GifCompactCoder {
   static constexpr std::uint32_t kCodeLimit = 4095;  // a full dictionary: clear and start again
   static constexpr int kFirstWidth = 9;
   static constexpr int kMaxWidth = 12;
-  static constexpr std::size_t kSymbols = 256;
 
   void ReserveFor(const StoredImage& image);
   void Put(std::uint32_t code);

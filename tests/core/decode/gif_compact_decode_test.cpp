@@ -70,7 +70,8 @@ rc::Gen<std::vector<SprFrame>> Animation() {
 
 RC_GTEST_PROP(QtDecode, CompactAnimationsShowThePlainOnesPictures, (bool transparent)) {
   const auto frames = *Animation();
-  RC_PRE(std::ranges::any_of(frames, [](const SprFrame& frame) { return frame.Height > 0; }));  // Qt reads no empty screen
+  // Qt reads no picture from a screen without rows.
+  RC_PRE(std::ranges::any_of(frames, [](const SprFrame& frame) { return frame.Height > 0; }));
   const auto decoded = [&](GifCoding coding) {
     return DecodeAll(Converter_Gif::EncodeAnimatedGif(kHeader, frames, transparent, coding).value());
   };
