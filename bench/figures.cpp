@@ -1,9 +1,26 @@
 #include "figures.h"
 
 #include <bit>
+#include <cmath>
+#include <functional>
 #include <random>
 
 namespace tessaloom::bench {
+namespace {
+
+SprDocument SpriteOf(int frames, const std::function<SprFrame(int)>& frame) {
+  SprDocument sprite;
+  for (int k = 0; k < kPaletteEntries; ++k) {
+    sprite.Header.Palette.insert(sprite.Header.Palette.end(), {static_cast<std::uint8_t>(k),
+                                                               static_cast<std::uint8_t>(k / 2),
+                                                               static_cast<std::uint8_t>(255 - k), 0});
+  }
+  for (int i = 0; i < frames; ++i) sprite.Frames.push_back(frame(i));
+  sprite.Header.FrameCount = static_cast<std::int16_t>(frames);
+  return sprite;
+}
+
+}  // namespace
 
 SprFrame FigureFrame(int side, int phase) {
   std::mt19937 random(static_cast<unsigned>(phase));
@@ -26,15 +43,38 @@ SprFrame FigureFrame(int side, int phase) {
 }
 
 SprDocument FigureSprite(int side, int frames) {
-  SprDocument sprite;
-  for (int k = 0; k < kPaletteEntries; ++k) {
-    sprite.Header.Palette.insert(sprite.Header.Palette.end(), {static_cast<std::uint8_t>(k),
-                                                               static_cast<std::uint8_t>(k / 2),
-                                                               static_cast<std::uint8_t>(255 - k), 0});
+  return SpriteOf(frames, [side](int phase) { return FigureFrame(side, phase); });
+}
+
+SprFrame WalkingFrame(int side, int phase) {
+  SprFrame frame = FigureFrame(side, 0);
+  const int stride = RowStride(side);
+  const auto put = [&](int x, int y, int shade) {
+    if (x < 0 || x >= side || y < 0 || y >= side) return;
+    frame.Pixels[static_cast<std::size_t>((side - 1 - y) * stride + x)] = static_cast<std::uint8_t>(shade);
+  };
+  const int hip = side * 6 / 10;
+  for (int y = hip; y < side; ++y) {
+    for (int x = 0; x < side; ++x) put(x, y, 0);
   }
-  for (int i = 0; i < frames; ++i) sprite.Frames.push_back(FigureFrame(side, i));
-  sprite.Header.FrameCount = static_cast<std::int16_t>(frames);
-  return sprite;
+  const auto limb = [&](double x0, double y0, double x1, double y1, int shade) {
+    for (int step = 0; step <= side; ++step) {
+      const double t = static_cast<double>(step) / side;
+      const int x = static_cast<int>(x0 + (x1 - x0) * t), y = static_cast<int>(y0 + (y1 - y0) * t);
+      for (int d = -9; d <= 9; ++d) put(x + d / 3, y + d % 3, shade + (step / 8 + d) % 4);
+    }
+  };
+  const double swing = std::sin(phase * 0.5) * side * 0.18;
+  const double centre = side / 2.0 - 3, leg = side * 0.08, shoulder = side * 0.25;  // FigureFrame(side, 0)'s centre
+  limb(centre - leg, hip, centre - leg + swing, side - 4, 60);
+  limb(centre + leg, hip, centre + leg - swing, side - 4, 90);
+  limb(centre - shoulder, side * 0.3, centre - shoulder - swing * 0.6, hip, 120);
+  limb(centre + shoulder, side * 0.3, centre + shoulder + swing * 0.6, hip, 150);
+  return frame;
+}
+
+SprDocument WalkingSprite(int side, int frames) {
+  return SpriteOf(frames, [side](int phase) { return WalkingFrame(side, phase); });
 }
 
 ActData FigureAction(int clips, int layers, int frames) {

@@ -14,6 +14,13 @@ SprFrame FigureFrame(int side, int phase);
 // `frames` figure frames (phases 0, 1, …) and a 256-entry palette of distinct colours.
 SprDocument FigureSprite(int side, int frames);
 
+// A side x side figure walking: the body of FigureFrame(side, 0) on legs and arms that
+// swing with `phase`, so that frames differ only where the limbs move, as in a walk.
+SprFrame WalkingFrame(int side, int phase);
+
+// `frames` walking frames (phases 0, 1, …) and FigureSprite's palette.
+SprDocument WalkingSprite(int side, int frames);
+
 // An action of `clips` clips of `layers` layers each, drawn the game's way: layer n
 // of clip c shows figure frame (c + n) mod `frames`, mirrored when n is odd, tinted,
 // a third of the layers partly transparent, scaled between 0.8 and 1.6, turned by

@@ -1,7 +1,7 @@
-// tessaloom-cli export SPRITE OUTPUT --format F [--frame N | --all]: frames as
-// bitmaps, still GIFs or PNGs, one frame or one numbered file per frame; or all
+// tessaloom-cli export SPRITE OUTPUT --format F [--frame N | --all] [--compact]: frames
+// as bitmaps, still GIFs or PNGs, one frame or one numbered file per frame; or all
 // frames as one animated GIF. The 32-bit colour frames are numbered after the indexed
-// ones and only PNG takes them.
+// ones and only PNG takes them. --compact writes smaller GIFs showing the same pictures.
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -20,6 +20,7 @@ struct ExportOptions {
   ExportFormat format = ExportFormat::Bmp;
   int frame = 1;
   bool all = false;
+  bool compact = false;
   CLI::Option* frameOption = nullptr;
 };
 
@@ -28,15 +29,21 @@ int Export(Console& console, const ExportOptions& options) {
     console.err << "tessaloom-cli: --frame and --all do not go with an animated format\n";
     return kExitUsage;
   }
+  if (options.compact && (options.format == ExportFormat::Bmp || options.format == ExportFormat::Png)) {
+    console.err << "tessaloom-cli: --compact only goes with gif, gif87, anim and anim87\n";
+    return kExitUsage;
+  }
+  const tessaloom::ExportOptions coding{.Coding = options.compact ? Converter_Gif::GifCoding::Compact
+                                                                  : Converter_Gif::GifCoding::Plain};
   if (IsAnimated(options.format) || options.all) {
-    auto exported = ExportSpriteFile(options.sprite, options.format, options.output);
+    auto exported = ExportSpriteFile(options.sprite, options.format, options.output, coding);
     if (!exported) return Report(console, exported.error());
     if (exported->Warning) Report(console, *exported->Warning);
     return kExitOk;
   }
   auto sprite = LoadSpriteFile(console, options.sprite);
   if (!sprite) return Report(console, sprite.error());
-  const Status status = ExportFrame(*sprite, options.frame, options.format, options.output);
+  const Status status = ExportFrame(*sprite, options.frame, options.format, options.output, coding);
   return status ? kExitOk : Report(console, status.error());
 }
 
@@ -54,6 +61,8 @@ void AddExportCommand(CLI::App& app, Console& console, Command& chosen) {
       "--frame", options->frame, "Frame to write, 1-based, the 32-bit colour frames after the others (default 1)");
   CLI::Option* all = command->add_flag("--all", options->all, "Write every frame to its own numbered file");
   options->frameOption->excludes(all);
+  command->add_flag("--compact", options->compact,
+                    "GIFs with 12-bit codes and, in an animation, only what changed (smaller, same pictures)");
   WhenChosen(command, console, chosen, options, Export);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
 
+#include <array>
 #include <optional>
 
 #include "core/convert/converter_gif.h"
@@ -125,6 +126,34 @@ TEST(GifAnimated, LoopsForeverWithOneSecondPerFrameOnTheLargestScreen) {
     }
     EXPECT_EQ(Slice(*gif, at, gif->size() - at), Bytes{0x3B});
   }
+}
+
+// The graphic control and image descriptor of each frame of a compact animation:
+// {packed, transparent index, left, top, width, height}.
+std::vector<std::array<int, 6>> CompactFrames(const std::vector<SprFrame>& frames, bool transparent) {
+  const Bytes gif = EncodeAnimatedGif(kHeader, frames, transparent, Converter_Gif::GifCoding::Compact).value();
+  std::vector<std::array<int, 6>> found;
+  for (std::size_t at = kTableEnd + 19; gif.at(at) == 0x21; ++at) {
+    const auto word = [&](std::size_t from) { return gif.at(from) | gif.at(from + 1) << 8; };
+    found.push_back({gif[at + 3], gif[at + 6], word(at + 9), word(at + 11), word(at + 13), word(at + 15)});
+    for (at += 19; gif.at(at) != 0; at += gif[at] + 1) {}
+  }
+  return found;
+}
+
+// Kept (4) with what repeats transparent (+1), or restored (8) before a pixel turns
+// to background; a frame without change is one pixel. Index 0 stays transparent; an
+// opaque animation takes an index the changed pixels leave unused, and none on a
+// frame it restores.
+TEST(GifAnimated, CompactFramesHoldWhatChangedAndRestoreWhatVanishes) {
+  const SprFrame big = FrameFromRows({{1, 2, 3, 4}, {5, 6, 7, 8}});
+  const std::vector<SprFrame> frames{big, big, FrameFromRows({{0, 2, 1, 4}, {5, 6, 7, 8}}), big, SolidFrame(2, 1, 1)};
+  EXPECT_EQ(CompactFrames(frames, true),
+            (std::vector<std::array<int, 6>>{{5, 0, 0, 0, 4, 2}, {9, 0, 0, 0, 1, 1}, {5, 0, 2, 0, 1, 1},
+                                             {9, 0, 0, 0, 4, 2}, {9, 0, 0, 0, 2, 1}}));
+  EXPECT_EQ(CompactFrames(frames, false),
+            (std::vector<std::array<int, 6>>{{4, 0, 0, 0, 4, 2}, {5, 0, 0, 0, 1, 1}, {5, 2, 0, 0, 3, 1},
+                                             {8, 0, 0, 0, 4, 2}, {8, 0, 0, 0, 4, 1}}));
 }
 
 TEST(GifAnimated, RefusesASpriteWithoutPalette) {

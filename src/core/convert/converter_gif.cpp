@@ -6,7 +6,9 @@
 
 #include "core/common/byte_writer.h"
 #include "core/common/file_io.h"
+#include "core/convert/gif_frame_delta.h"
 #include "core/convert/gif_lzw.h"
+#include "core/convert/gif_lzw_compact.h"
 #include "core/sprite/palette.h"
 
 namespace tessaloom::Converter_Gif {
@@ -17,6 +19,8 @@ constexpr std::uint8_t kGlobalTable256 = 0xF7;
 constexpr std::uint8_t kNoLocalTable = 0x07;
 constexpr std::uint8_t kRestoreTransparent = 0x09;
 constexpr std::uint8_t kRestoreOpaque = 0x08;
+constexpr std::uint8_t kKeep = 0x04;
+constexpr std::uint8_t kHasTransparent = 0x01;
 constexpr std::uint16_t kOneSecond = 100;
 constexpr std::uint8_t kMinCodeSize = 8;
 constexpr std::uint8_t kTrailer = 0x3B;
@@ -42,10 +46,10 @@ void PutScreen(ByteWriter& out, std::string_view version, ImageSize screen, cons
   }
 }
 
-void PutGraphicControl(ByteWriter& out, std::uint8_t packed, std::uint16_t delay) {
+void PutGraphicControl(ByteWriter& out, std::uint8_t packed, std::uint16_t delay, std::uint8_t transparent = 0) {
   out.Bytes(std::to_array<std::uint8_t>({0x21, 0xF9, 4, packed}));
   out.U16(delay);
-  out.U8(0);  // transparent index
+  out.U8(transparent);
   out.U8(0);  // terminator
 }
 
@@ -55,10 +59,12 @@ void PutLoopForever(ByteWriter& out) {
   out.Bytes(std::to_array<std::uint8_t>({3, 1, 0, 0, 0}));
 }
 
-void PutImage(ByteWriter& out, GifImageCoder& coder, const StoredImage& image) {
+// GifImageCoder or GifCompactCoder.
+template <class Coder>
+void PutImage(ByteWriter& out, Coder& coder, const StoredImage& image, int left = 0, int top = 0) {
   out.U8(0x2C);
-  out.U16(0);  // left
-  out.U16(0);  // top
+  out.U16(static_cast<std::uint16_t>(left));
+  out.U16(static_cast<std::uint16_t>(top));
   out.U16(static_cast<std::uint16_t>(image.Width));
   out.U16(static_cast<std::uint16_t>(image.Height));
   out.U8(kNoLocalTable);
@@ -125,17 +131,22 @@ Result<std::vector<std::uint8_t>> EncodeAnimation(const SprHeader& header, const
 }  // namespace
 
 std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent,
-                                    GifCoding /*coding*/) {
+                                    GifCoding coding) {
   const ImageSize size = SizeOf(frame);
   ByteWriter out;
   PutScreen(out, transparent ? "GIF89a" : "GIF87a", size, header);
   if (transparent) PutGraphicControl(out, kRestoreTransparent, 0);
-  GifImageCoder coder;
-  PutImage(out, coder,
-           StoredImage{.Pixels = frame.Pixels,
-                       .Stride = static_cast<std::size_t>(RowStride(size.Width)),
-                       .Width = size.Width,
-                       .Height = size.Height});
+  const StoredImage image{.Pixels = frame.Pixels,
+                          .Stride = static_cast<std::size_t>(RowStride(size.Width)),
+                          .Width = size.Width,
+                          .Height = size.Height};
+  if (coding == GifCoding::Compact) {
+    GifCompactCoder coder;
+    PutImage(out, coder, image);
+  } else {
+    GifImageCoder coder;
+    PutImage(out, coder, image);
+  }
   out.U8(kTrailer);
   return out.Take();
 }
@@ -169,7 +180,14 @@ Result<std::vector<std::uint8_t>> EncodeIndexedAnimation(const SprHeader& header
 }
 
 AnimationEncoder::AnimationEncoder(const AnimationSettings& settings, ByteSink sink)
-    : m_settings(settings), m_sink(std::move(sink)) {}
+    : m_settings(settings), m_sink(std::move(sink)) {
+  if (settings.Coding == GifCoding::Compact) {
+    m_delta.emplace(settings.Width, settings.Height, settings.Transparent);
+    m_compactCoder.emplace();
+  } else {
+    m_coder.emplace();
+  }
+}
 
 Result<AnimationEncoder> AnimationEncoder::Start(const SprHeader& header, const AnimationSettings& settings,
                                                  ByteSink sink) {
@@ -188,14 +206,27 @@ Result<AnimationEncoder> AnimationEncoder::Start(const SprHeader& header, const 
 }
 
 Status AnimationEncoder::Add(const StoredImage& image) {
-  PutGraphicControl(m_out, m_settings.Transparent ? kRestoreTransparent : kRestoreOpaque, m_settings.Delay);
-  PutImage(m_out, m_coder, image);
+  if (m_delta) {
+    if (auto changed = m_delta->Next(image)) PutDeltaFrame(*changed);
+  } else {
+    PutGraphicControl(m_out, m_settings.Transparent ? kRestoreTransparent : kRestoreOpaque, m_settings.Delay);
+    PutImage(m_out, *m_coder, image);
+  }
   return Flush();
 }
 
 Status AnimationEncoder::Finish() {
+  if (m_delta) {
+    if (auto changed = m_delta->Last()) PutDeltaFrame(*changed);
+  }
   m_out.U8(kTrailer);
   return Flush();
+}
+
+void AnimationEncoder::PutDeltaFrame(const DeltaFrame& frame) {
+  const std::uint8_t packed = (frame.Restore ? kRestoreOpaque : kKeep) | (frame.Transparent ? kHasTransparent : 0);
+  PutGraphicControl(m_out, packed, m_settings.Delay, frame.Transparent.value_or(0));
+  PutImage(m_out, *m_compactCoder, frame.Image(), frame.Left, frame.Top);
 }
 
 Status AnimationEncoder::Flush() {

@@ -13,17 +13,23 @@
 //           own for an exported action.)
 // Screen descriptor: width, height, F7 (256-entry global table), 00, 00. The colour
 // table is the palette's 256 entries as red, green, blue. Image data: see gif_lzw.h.
+// Compact: the same blocks, image data as in gif_lzw_compact.h; an animated frame is
+// the rectangle of gif_frame_delta.h at its place, its graphic control
+// 21 F9 04 04|05|08|09 delay t 00 (keep or restore, with or without transparent index t).
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "core/common/byte_sink.h"
 #include "core/common/byte_writer.h"
 #include "core/common/result.h"
+#include "core/convert/gif_frame_delta.h"
 #include "core/convert/gif_lzw.h"
+#include "core/convert/gif_lzw_compact.h"
 #include "core/sprite/spr_document.h"
 
 namespace tessaloom::Converter_Gif {
@@ -85,11 +91,14 @@ class AnimationEncoder {
  private:
   AnimationEncoder(const AnimationSettings& settings, ByteSink sink);
   Status Flush();
+  void PutDeltaFrame(const DeltaFrame& frame);
 
   AnimationSettings m_settings;
   ByteSink m_sink;
   ByteWriter m_out;
-  GifImageCoder m_coder;
+  std::optional<GifImageCoder> m_coder;           // Plain
+  std::optional<GifFrameDelta> m_delta;           // Compact: the changed rectangles,
+  std::optional<GifCompactCoder> m_compactCoder;  // and their coder
 };
 
 Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::filesystem::path& path,

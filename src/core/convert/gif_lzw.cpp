@@ -10,6 +10,28 @@ constexpr std::size_t kMaxCodes = 511;
 
 }  // namespace
 
+// Image rows are emitted top first; stored row 0 is the bottom of the picture.
+std::span<const std::uint8_t> ImageRow(const StoredImage& image, int row, std::vector<std::uint8_t>& padded) {
+  const std::size_t width = static_cast<std::size_t>(image.Width);
+  const std::size_t start = static_cast<std::size_t>(image.Height - 1 - row) * image.Stride;
+  if (start <= image.Pixels.size() && image.Pixels.size() - start >= width) {
+    return image.Pixels.subspan(start, width);
+  }
+  padded.assign(width, 0);
+  if (start < image.Pixels.size()) {
+    std::copy(image.Pixels.begin() + static_cast<std::ptrdiff_t>(start), image.Pixels.end(), padded.begin());
+  }
+  return padded;
+}
+
+void AppendSubBlocks(std::span<const std::uint8_t> coded, ByteWriter& out) {
+  for (std::size_t at = 0; at < coded.size(); at += kSubBlockSize) {
+    const auto block = coded.subspan(at, std::min(kSubBlockSize, coded.size() - at));
+    out.U8(static_cast<std::uint8_t>(block.size()));
+    out.Bytes(block);
+  }
+}
+
 GifImageCoder::GifImageCoder() : m_extension(kMaxCodes * kSymbols, 0) {}
 
 void GifImageCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
@@ -17,27 +39,13 @@ void GifImageCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
   if (image.Width > 0) {
     for (int row = 0; row < image.Height; ++row) {
       ReserveForRow(static_cast<std::size_t>(image.Width));
-      CodeRow(ImageRow(image, row));
+      CodeRow(ImageRow(image, row, m_paddedRow));
     }
   }
   ReserveForRow(0);
   m_bits.Put(kEndCode);
   FlushBits();
-  AppendSubBlocks(out);
-}
-
-// Image rows are emitted top first; stored row 0 is the bottom of the picture.
-std::span<const std::uint8_t> GifImageCoder::ImageRow(const StoredImage& image, int row) {
-  const std::size_t width = static_cast<std::size_t>(image.Width);
-  const std::size_t start = static_cast<std::size_t>(image.Height - 1 - row) * image.Stride;
-  if (start <= image.Pixels.size() && image.Pixels.size() - start >= width) {
-    return image.Pixels.subspan(start, width);
-  }
-  m_paddedRow.assign(width, 0);
-  if (start < image.Pixels.size()) {
-    std::copy(image.Pixels.begin() + static_cast<std::ptrdiff_t>(start), image.Pixels.end(), m_paddedRow.begin());
-  }
-  return m_paddedRow;
+  AppendSubBlocks({m_bytes.data(), CodedSize()}, out);
 }
 
 // Whether the string goes on or a code is emitted depends on the picture and
@@ -114,15 +122,6 @@ void GifImageCoder::FlushBits() {
     m_bits.Buffer >>= 8;
   }
   m_bits.Count = 0;
-}
-
-void GifImageCoder::AppendSubBlocks(ByteWriter& out) const {
-  const std::span<const std::uint8_t> coded(m_bytes.data(), CodedSize());
-  for (std::size_t at = 0; at < coded.size(); at += kSubBlockSize) {
-    const auto block = coded.subspan(at, std::min(kSubBlockSize, coded.size() - at));
-    out.U8(static_cast<std::uint8_t>(block.size()));
-    out.Bytes(block);
-  }
 }
 
 }  // namespace tessaloom::Converter_Gif

@@ -28,6 +28,13 @@ struct StoredImage {
   int Height = 0;
 };
 
+// Image row `row` (0 the top) of `image`, exactly Width bytes; a row that runs past
+// the end of Pixels is copied into `padded`, zero-filled, and read from there.
+std::span<const std::uint8_t> ImageRow(const StoredImage& image, int row, std::vector<std::uint8_t>& padded);
+
+// Appends `coded` to `out` as data sub-blocks: a count byte, then up to 255 bytes.
+void AppendSubBlocks(std::span<const std::uint8_t> coded, ByteWriter& out);
+
 // Reused across images so the tables are allocated once per export.
 class GifImageCoder {
  public:
@@ -64,12 +71,10 @@ class GifImageCoder {
     }
   };
 
-  std::span<const std::uint8_t> ImageRow(const StoredImage& image, int row);
   void CodeRow(std::span<const std::uint8_t> row);
   void ClearEntries(int count);
   void ReserveForRow(std::size_t width);
   void FlushBits();
-  void AppendSubBlocks(ByteWriter& out) const;
   std::size_t CodedSize() const { return static_cast<std::size_t>(m_bits.Out - m_bytes.data()); }
 
   // Code of the sequence "sequence of code c, then pixel p" at c * 256 + p; 0 when absent.
