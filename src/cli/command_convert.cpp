@@ -48,7 +48,7 @@ class Conversion {
  public:
   Conversion(const ConvertOptions& options, std::vector<ConvertInput> inputs, ProgressLine& progress)
       : m_format(options.format),
-        m_exportOptions{.Coding = options.compact ? Converter_Gif::GifCoding::Compact : Converter_Gif::GifCoding::Plain,
+        m_exportOptions{.Coding = ChosenCoding(options.format, options.compact).value_or(Converter_Gif::GifCoding::Plain),
                         .BeforeEachFrame = {}},
         m_inputs(std::move(inputs)),
         m_files(m_inputs.size()),
@@ -127,8 +127,8 @@ class Conversion {
 };
 
 int Convert(Console& console, const ConvertOptions& options) {
-  if (options.compact && (options.format == ExportFormat::Bmp || options.format == ExportFormat::Png)) {
-    console.err << "tessaloom-cli: --compact goes with the GIF formats only\n";
+  if (!ChosenCoding(options.format, options.compact)) {
+    console.err << kCompactRefusal << '\n';
     return kExitUsage;
   }
   std::vector<ConvertInput> inputs =

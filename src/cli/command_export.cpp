@@ -29,12 +29,12 @@ int Export(Console& console, const ExportOptions& options) {
     console.err << "tessaloom-cli: --frame and --all do not go with an animated format\n";
     return kExitUsage;
   }
-  if (options.compact && (options.format == ExportFormat::Bmp || options.format == ExportFormat::Png)) {
-    console.err << "tessaloom-cli: --compact only goes with gif, gif87, anim and anim87\n";
+  const std::optional<Converter_Gif::GifCoding> chosen = ChosenCoding(options.format, options.compact);
+  if (!chosen) {
+    console.err << kCompactRefusal << '\n';
     return kExitUsage;
   }
-  const tessaloom::ExportOptions coding{.Coding = options.compact ? Converter_Gif::GifCoding::Compact
-                                                                  : Converter_Gif::GifCoding::Plain};
+  const tessaloom::ExportOptions coding{.Coding = *chosen};
   if (IsAnimated(options.format) || options.all) {
     auto exported = ExportSpriteFile(options.sprite, options.format, options.output, coding);
     if (!exported) return Report(console, exported.error());
