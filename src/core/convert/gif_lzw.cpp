@@ -48,53 +48,32 @@ void GifImageCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
   AppendSubBlocks({m_bytes.data(), CodedSize()}, out);
 }
 
-// Whether the string goes on or a code is emitted depends on the picture and
-// cannot be predicted, so while the dictionary has room each pixel does both without
-// a branch: it writes its slot (its own value again when the string goes on) and its
-// code, which is kept only on a miss. Once the dictionary is full, which only rows of
-// hundreds of pixels reach, the next miss restarts it. The row's codes are packed
-// into bits afterwards.
 void GifImageCoder::CodeRow(std::span<const std::uint8_t> row) {
-  std::uint16_t* const extension = m_extension.data();
-  std::uint32_t* const entrySlots = m_entrySlots.data();
-  std::uint16_t* const codes = m_rowCodes.data();
-  std::size_t emitted = 0;
-  std::uint32_t entries = 0;
-  codes[emitted++] = kClearCode;
-  std::uint32_t code = row[0];
-  std::size_t x = 1;
-  while (x < row.size()) {
-    for (; x < row.size() && entries < kMaxEntries; ++x) {
-      const std::uint32_t pixel = row[x];
-      const std::uint32_t slot = code * kSymbols + pixel;
-      const std::uint32_t longer = extension[slot];
-      const std::uint32_t miss = longer == 0 ? 1 : 0;
-      codes[emitted] = static_cast<std::uint16_t>(code);
-      emitted += miss;
-      extension[slot] = static_cast<std::uint16_t>(miss != 0 ? kFirstEntry + entries : longer);
-      entrySlots[entries] = slot;
-      entries += miss;
-      code = miss != 0 ? pixel : longer;
-    }
-    for (; x < row.size(); ++x) {
-      const std::uint32_t pixel = row[x];
-      if (const std::uint16_t longer = extension[code * kSymbols + pixel]) {
-        code = longer;
-        continue;
-      }
-      codes[emitted++] = static_cast<std::uint16_t>(code);
-      codes[emitted++] = kClearCode;
-      ClearEntries(static_cast<int>(entries));
-      entries = 0;
-      code = pixel;
-      ++x;
-      break;
-    }
-  }
-  codes[emitted++] = static_cast<std::uint16_t>(code);
-  ClearEntries(static_cast<int>(entries));
   BitPacker bits = m_bits;
-  for (std::size_t i = 0; i < emitted; ++i) bits.Put(codes[i]);
+  std::uint16_t* const extension = m_extension.data();
+  int entries = 0;
+  bits.Put(kClearCode);
+  std::uint32_t code = row[0];
+  for (std::size_t x = 1; x < row.size(); ++x) {
+    const std::uint8_t pixel = row[x];
+    const std::uint32_t slot = code * kSymbols + pixel;
+    if (const std::uint16_t longer = extension[slot]) {
+      code = longer;
+      continue;
+    }
+    bits.Put(code);
+    if (entries < kMaxEntries) {
+      extension[slot] = static_cast<std::uint16_t>(kFirstEntry + entries);
+      m_entrySlots[entries++] = slot;
+    } else {
+      bits.Put(kClearCode);
+      ClearEntries(entries);
+      entries = 0;
+    }
+    code = pixel;
+  }
+  bits.Put(code);
+  ClearEntries(entries);
   m_bits = bits;
 }
 
@@ -107,7 +86,6 @@ void GifImageCoder::ClearEntries(int count) {
 void GifImageCoder::ReserveForRow(std::size_t width) {
   const std::size_t used = CodedSize();
   const std::size_t codes = width + width / kMaxEntries + 3;
-  if (m_rowCodes.size() < codes) m_rowCodes.resize(codes);
   const std::size_t needed = used + (codes * kCodeBits + 7) / 8 + 8;
   if (m_bytes.size() < needed) {
     m_bytes.resize(std::max(needed, m_bytes.size() * 2));

@@ -85,7 +85,6 @@ class GifImageCoder {
   std::vector<std::uint8_t> m_bytes;  // the coded bytes of the current image, before sub-blocking
   BitPacker m_bits;
   std::vector<std::uint8_t> m_paddedRow;  // a row that runs past the end of Pixels
-  std::vector<std::uint16_t> m_rowCodes;  // the codes of the current row, before packing
 };
 
 }  // namespace tessaloom::Converter_Gif
