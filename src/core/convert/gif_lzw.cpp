@@ -35,7 +35,7 @@ void AppendSubBlocks(std::span<const std::uint8_t> coded, ByteWriter& out) {
 GifImageCoder::GifImageCoder() : m_extension(kMaxCodes * kSymbols, 0) {}
 
 void GifImageCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
-  m_bits = BitPacker{.Buffer = 0, .Count = 0, .Out = m_bytes.data()};
+  m_bits = CodePacker{.Buffer = 0, .Count = 0, .Out = m_bytes.data()};
   if (image.Width > 0) {
     for (int row = 0; row < image.Height; ++row) {
       ReserveForRow(static_cast<std::size_t>(image.Width));
@@ -43,16 +43,16 @@ void GifImageCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
     }
   }
   ReserveForRow(0);
-  m_bits.Put(kEndCode);
-  FlushBits();
+  m_bits.Put(kEndCode, kCodeBits);
+  m_bits.Flush();
   AppendSubBlocks({m_bytes.data(), CodedSize()}, out);
 }
 
 void GifImageCoder::CodeRow(std::span<const std::uint8_t> row) {
-  BitPacker bits = m_bits;
+  CodePacker bits = m_bits;
   std::uint16_t* const extension = m_extension.data();
   int entries = 0;
-  bits.Put(kClearCode);
+  bits.Put(kClearCode, kCodeBits);
   std::uint32_t code = row[0];
   for (std::size_t x = 1; x < row.size(); ++x) {
     const std::uint8_t pixel = row[x];
@@ -61,18 +61,18 @@ void GifImageCoder::CodeRow(std::span<const std::uint8_t> row) {
       code = longer;
       continue;
     }
-    bits.Put(code);
+    bits.Put(code, kCodeBits);
     if (entries < kMaxEntries) {
       extension[slot] = static_cast<std::uint16_t>(kFirstEntry + entries);
       m_entrySlots[entries++] = slot;
     } else {
-      bits.Put(kClearCode);
+      bits.Put(kClearCode, kCodeBits);
       ClearEntries(entries);
       entries = 0;
     }
     code = pixel;
   }
-  bits.Put(code);
+  bits.Put(code, kCodeBits);
   ClearEntries(entries);
   m_bits = bits;
 }
@@ -93,13 +93,5 @@ void GifImageCoder::ReserveForRow(std::size_t width) {
   }
 }
 
-// The unused high bits of the last byte stay 0.
-void GifImageCoder::FlushBits() {
-  for (; m_bits.Count > 0; m_bits.Count -= 8) {
-    *m_bits.Out++ = static_cast<std::uint8_t>(m_bits.Buffer);
-    m_bits.Buffer >>= 8;
-  }
-  m_bits.Count = 0;
-}
 
 }  // namespace tessaloom::Converter_Gif

@@ -35,6 +35,31 @@ std::span<const std::uint8_t> ImageRow(const StoredImage& image, int row, std::v
 // Appends `coded` to `out` as data sub-blocks: a count byte, then up to 255 bytes.
 void AppendSubBlocks(std::span<const std::uint8_t> coded, ByteWriter& out);
 
+// Codes gathered least significant bit first in a 64-bit word and stored four bytes
+// at a time, so that there must be four bytes of room past Out. A row works on a local
+// copy, which the compiler keeps in registers.
+struct CodePacker {
+  std::uint64_t Buffer = 0;
+  int Count = 0;
+  std::uint8_t* Out = nullptr;
+
+  void Put(std::uint32_t code, int width) {
+    Buffer |= std::uint64_t{code} << Count;
+    Count += width;
+    if (Count >= 32) {
+      for (int i = 0; i < 4; ++i) Out[i] = static_cast<std::uint8_t>(Buffer >> (8 * i));
+      Out += 4;
+      Buffer >>= 32;
+      Count -= 32;
+    }
+  }
+  // Stores the bits still held; the unused high bits of the last byte stay 0.
+  void Flush() {
+    for (; Count > 0; Count -= 8, Buffer >>= 8) *Out++ = static_cast<std::uint8_t>(Buffer);
+    Count = 0;
+  }
+};
+
 // Reused across images so the tables are allocated once per export.
 class GifImageCoder {
  public:
@@ -52,29 +77,9 @@ class GifImageCoder {
   static constexpr int kMaxEntries = 253;  // codes 258..510: a decoder never widens to 10 bits
   static constexpr std::size_t kSymbols = 256;
 
-  // Codes gathered least significant bit first in a 64-bit word and stored four bytes
-  // at a time. A row works on a local copy, which the compiler keeps in registers.
-  struct BitPacker {
-    std::uint64_t Buffer = 0;
-    int Count = 0;
-    std::uint8_t* Out = nullptr;
-
-    void Put(std::uint32_t code) {
-      Buffer |= std::uint64_t{code} << Count;
-      Count += kCodeBits;
-      if (Count >= 32) {
-        for (int i = 0; i < 4; ++i) Out[i] = static_cast<std::uint8_t>(Buffer >> (8 * i));
-        Out += 4;
-        Buffer >>= 32;
-        Count -= 32;
-      }
-    }
-  };
-
   void CodeRow(std::span<const std::uint8_t> row);
   void ClearEntries(int count);
   void ReserveForRow(std::size_t width);
-  void FlushBits();
   std::size_t CodedSize() const { return static_cast<std::size_t>(m_bits.Out - m_bytes.data()); }
 
   // Code of the sequence "sequence of code c, then pixel p" at c * 256 + p; 0 when absent.
@@ -83,7 +88,7 @@ class GifImageCoder {
   std::array<std::uint32_t, kMaxEntries> m_entrySlots{};  // the slots filled since the last clear
 
   std::vector<std::uint8_t> m_bytes;  // the coded bytes of the current image, before sub-blocking
-  BitPacker m_bits;
+  CodePacker m_bits;
   std::vector<std::uint8_t> m_paddedRow;  // a row that runs past the end of Pixels
 };
 

@@ -8,8 +8,6 @@ GifCompactCoder::GifCompactCoder() : m_table(kTableSize, kEmpty) {}
 
 void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
   ReserveFor(image);
-  m_buffer = 0;
-  m_bufferBits = 0;
   m_width = kFirstWidth;
   Put(kClearCode);
   Restart();
@@ -48,9 +46,9 @@ void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
     if (m_nextCode >= (1u << m_width) && m_width < kMaxWidth) ++m_width;
   }
   Put(kEndCode);
-  for (; m_bufferBits > 0; m_bufferBits -= 8, m_buffer >>= 8) *m_out++ = static_cast<std::uint8_t>(m_buffer);
+  m_bits.Flush();
   ClearEntries();
-  AppendSubBlocks(std::span(m_bytes.data(), m_out), out);
+  AppendSubBlocks(std::span(m_bytes.data(), m_bits.Out), out);
 }
 
 // At most one code per pixel, a clear code per full dictionary, and the clear and end
@@ -60,19 +58,10 @@ void GifCompactCoder::ReserveFor(const StoredImage& image) {
                              static_cast<std::size_t>(std::max(image.Height, 0));
   const std::size_t codes = pixels + pixels / (kCodeLimit - kFirstEntry) + 3;
   if (m_bytes.size() < codes * kMaxWidth / 8 + 8) m_bytes.resize(codes * kMaxWidth / 8 + 8);
-  m_out = m_bytes.data();
+  m_bits = CodePacker{.Buffer = 0, .Count = 0, .Out = m_bytes.data()};
 }
 
-void GifCompactCoder::Put(std::uint32_t code) {
-  m_buffer |= std::uint64_t{code} << m_bufferBits;
-  m_bufferBits += m_width;
-  if (m_bufferBits >= 32) {
-    for (int i = 0; i < 4; ++i) m_out[i] = static_cast<std::uint8_t>(m_buffer >> (8 * i));
-    m_out += 4;
-    m_buffer >>= 32;
-    m_bufferBits -= 32;
-  }
-}
+void GifCompactCoder::Put(std::uint32_t code) { m_bits.Put(code, m_width); }
 
 void GifCompactCoder::Restart() {
   m_nextCode = kFirstEntry;

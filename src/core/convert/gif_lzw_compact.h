@@ -47,9 +47,7 @@ class GifCompactCoder {
   int m_width = kFirstWidth;
 
   std::vector<std::uint8_t> m_bytes;  // the coded bytes of the current image, before sub-blocking
-  std::uint8_t* m_out = nullptr;      // where the next bytes of m_bytes go
-  std::uint64_t m_buffer = 0;
-  int m_bufferBits = 0;
+  CodePacker m_bits;  // into m_bytes
   std::vector<std::uint8_t> m_paddedRow;  // a row that runs past the end of Pixels
 };
 
