@@ -40,6 +40,21 @@ Bytes StillImageData(const SprFrame& frame) {
   return Slice(gif, kTableEnd + 10, gif.size() - kTableEnd - 11);
 }
 
+// The 9-bit codes of image data (code size, sub-blocks, terminator), up to the end code.
+std::vector<std::size_t> CodesOf(const Bytes& imageData) {
+  Bytes data;
+  for (std::size_t at = 1, size; (size = imageData.at(at)) != 0; at += size + 1)
+    data.insert(data.end(), imageData.begin() + static_cast<std::ptrdiff_t>(at + 1),
+                imageData.begin() + static_cast<std::ptrdiff_t>(at + 1 + size));
+  std::vector<std::size_t> codes;
+  for (std::size_t bit = 0; bit + 9 <= data.size() * 8 && (codes.empty() || codes.back() != 257); bit += 9) {
+    std::size_t code = 0;
+    for (std::size_t i = 0; i < 9; ++i) code |= ((data[(bit + i) / 8] >> ((bit + i) % 8)) & 1u) << i;
+    codes.push_back(code);
+  }
+  return codes;
+}
+
 // Reads the image data at `at` (code size, sub-blocks, terminator) and moves past it.
 // Returns the pixels its codes stand for, or nullopt where it breaks a rule of the
 // coder (gif_lzw.h): 9-bit codes only, rows of `width` each starting with a clear code,
@@ -81,12 +96,24 @@ std::optional<Bytes> ReadImage(const Bytes& gif, std::size_t& at, std::size_t wi
 // Rows long enough to fill the dictionary, which is cleared and started again. Qt's
 // reader decodes these files too; this reader also holds the coder to its own rules.
 RC_GTEST_PROP(GifStill, CodesEveryFrameByTheCodersRules, (bool transparent)) {
-  const auto rows = *gen::Rows(700, 2, 2);
+  const auto rows = *gen::Rows(700, 12, 2);
   const SprFrame frame = FrameFromRows(rows);
   const Bytes gif = EncodeGif(kHeader, frame, transparent);
   std::size_t at = kTableEnd + (transparent ? 8 : 0) + 10;
   RC_ASSERT(ReadImage(gif, at, rows[0].size()) == Concat(rows));
   RC_ASSERT(Slice(gif, at, gif.size() - at) == Bytes{0x3B});
+}
+
+// Narrow rows are coded in groups; each still gets the codes it gets alone.
+RC_GTEST_PROP(GifStill, CodesEachRowAsIfItStoodAlone, ()) {
+  const auto rows = *gen::Rows(300, 20, 2);
+  std::vector<std::size_t> alone;
+  for (const Bytes& row : rows) {
+    std::vector<std::size_t> codes = CodesOf(StillImageData(FrameFromRows({row})));
+    alone.insert(alone.end(), codes.begin(), codes.end() - 1);
+  }
+  alone.push_back(257);
+  RC_ASSERT(CodesOf(StillImageData(FrameFromRows(rows))) == alone);
 }
 
 TEST(GifStill, MatchesTheByteSequenceOfA4x1FrameAndAnEmptyOne) {

@@ -32,17 +32,26 @@ void AppendSubBlocks(std::span<const std::uint8_t> coded, ByteWriter& out) {
   }
 }
 
-GifImageCoder::GifImageCoder() : m_extension(kMaxCodes * kSymbols, 0) {}
+GifImageCoder::GifImageCoder()
+    : m_extension(kMaxCodes * kSymbols, 0), m_groupEntries(kGroupRows * kMaxCodes * kSymbols, 0) {}
 
 void GifImageCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
   m_bits = CodePacker{.Buffer = 0, .Count = 0, .Out = m_bytes.data()};
-  if (image.Width > 0) {
-    for (int row = 0; row < image.Height; ++row) {
-      ReserveForRow(static_cast<std::size_t>(image.Width));
-      CodeRow(ImageRow(image, row, m_paddedRow));
+  const auto width = static_cast<std::size_t>(std::max(image.Width, 0));
+  int row = 0;
+  if (width > 0 && image.Width < kGroupedWidth) {
+    for (; row + kGroupRows <= image.Height; row += kGroupRows) {
+      Reserve(width, kGroupRows);
+      RowGroup rows;
+      for (int i = 0; i < kGroupRows; ++i) rows[i] = ImageRow(image, row + i, m_groupPadded[i]);
+      CodeRowGroup(rows);
     }
   }
-  ReserveForRow(0);
+  for (; width > 0 && row < image.Height; ++row) {
+    Reserve(width, 1);
+    CodeRow(ImageRow(image, row, m_paddedRow));
+  }
+  Reserve(0, 1);
   m_bits.Put(kEndCode, kCodeBits);
   m_bits.Flush();
   AppendSubBlocks({m_bytes.data(), CodedSize()}, out);
@@ -77,16 +86,68 @@ void GifImageCoder::CodeRow(std::span<const std::uint8_t> row) {
   m_bits = bits;
 }
 
+void GifImageCoder::CodeRowGroup(const RowGroup& rows) {
+  struct Walk {
+    std::uint8_t* Entries;  // this row's dictionary
+    std::uint32_t* Slots;
+    std::uint16_t* Codes;
+    const std::uint8_t* Pixels;
+    std::uint32_t Emitted;
+    std::uint32_t Made;  // entries made
+    std::uint32_t Code;  // of the string read so far
+  };
+  std::array<Walk, kGroupRows> walks;
+  for (std::size_t i = 0; i < kGroupRows; ++i) {
+    walks[i] = Walk{.Entries = m_groupEntries.data() + i * kMaxCodes * kSymbols,
+                    .Slots = m_groupSlots[i].data(),
+                    .Codes = m_groupCodes[i].data(),
+                    .Pixels = rows[i].data(),
+                    .Emitted = 1,
+                    .Made = 0,
+                    .Code = rows[i][0]};
+    walks[i].Codes[0] = kClearCode;
+  }
+  // Masks, not conditions, which the compiler would turn back into branches. A slot
+  // holds 0 exactly when the string ends there; it is written either way.
+  for (std::size_t x = 1; x < rows[0].size(); ++x) {
+    for (Walk& walk : walks) {
+      const std::uint32_t pixel = walk.Pixels[x];
+      const std::uint32_t slot = walk.Code * kSymbols + pixel;
+      const std::uint32_t entry = walk.Entries[slot];
+      const std::uint32_t miss = entry == 0 ? 1 : 0;
+      const std::uint32_t onMiss = 0u - miss;
+      walk.Codes[walk.Emitted] = static_cast<std::uint16_t>(walk.Code);
+      walk.Emitted += miss;
+      walk.Entries[slot] = static_cast<std::uint8_t>(entry | ((walk.Made + 1) & onMiss));
+      walk.Slots[walk.Made] = slot;
+      walk.Made += miss;
+      walk.Code = ((kFirstEntry - 1 + entry) & ~onMiss) | (pixel & onMiss);
+    }
+  }
+  CodePacker bits = m_bits;
+  for (Walk& walk : walks) {
+    walk.Codes[walk.Emitted++] = static_cast<std::uint16_t>(walk.Code);
+    for (std::uint32_t i = 0; i < walk.Made; ++i) walk.Entries[walk.Slots[i]] = 0;
+    for (std::uint32_t i = 0; i < walk.Emitted; ++i) bits.Put(walk.Codes[i], kCodeBits);
+  }
+  m_bits = bits;
+}
+
 void GifImageCoder::ClearEntries(int count) {
   for (int i = 0; i < count; ++i) m_extension[m_entrySlots[i]] = 0;
 }
 
 // A row emits at most one code per pixel, a clear code per 253 entries, the opening
 // clear code and the row's last code; the end code and the partial bytes need a few more.
-void GifImageCoder::ReserveForRow(std::size_t width) {
+void GifImageCoder::Reserve(std::size_t width, int rows) {
   const std::size_t used = CodedSize();
   const std::size_t codes = width + width / kMaxEntries + 3;
-  const std::size_t needed = used + (codes * kCodeBits + 7) / 8 + 8;
+  if (rows > 1) {
+    for (std::vector<std::uint16_t>& list : m_groupCodes) {
+      if (list.size() < codes) list.resize(codes);
+    }
+  }
+  const std::size_t needed = used + (static_cast<std::size_t>(rows) * codes * kCodeBits + 7) / 8 + 8;
   if (m_bytes.size() < needed) {
     m_bytes.resize(std::max(needed, m_bytes.size() * 2));
     m_bits.Out = m_bytes.data() + used;

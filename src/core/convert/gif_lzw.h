@@ -77,9 +77,21 @@ class GifImageCoder {
   static constexpr int kMaxEntries = 253;  // codes 258..510: a decoder never widens to 10 bits
   static constexpr std::size_t kSymbols = 256;
 
+  // Rows narrower than this never fill their dictionary (a row of w pixels makes at
+  // most w - 1 entries), so they can be coded in groups.
+  static constexpr int kGroupedWidth = kMaxEntries;
+  static constexpr int kGroupRows = 8;
+  using RowGroup = std::array<std::span<const std::uint8_t>, kGroupRows>;
+
   void CodeRow(std::span<const std::uint8_t> row);
+  // The rows' codes, each row as CodeRow codes it. Every row starts with an empty
+  // dictionary, so the rows' walks through their dictionaries are independent: they
+  // run side by side, each in tables of its own, without a branch, so that the
+  // processor overlaps their table reads instead of guessing each walk's next step.
+  void CodeRowGroup(const RowGroup& rows);
   void ClearEntries(int count);
-  void ReserveForRow(std::size_t width);
+  // Room in the coded bytes (and the group's code lists) for `rows` rows of `width`.
+  void Reserve(std::size_t width, int rows);
   std::size_t CodedSize() const { return static_cast<std::size_t>(m_bits.Out - m_bytes.data()); }
 
   // Code of the sequence "sequence of code c, then pixel p" at c * 256 + p; 0 when absent.
@@ -90,6 +102,14 @@ class GifImageCoder {
   std::vector<std::uint8_t> m_bytes;  // the coded bytes of the current image, before sub-blocking
   CodePacker m_bits;
   std::vector<std::uint8_t> m_paddedRow;  // a row that runs past the end of Pixels
+
+  // Per grouped row: its dictionary, as m_extension but holding entry numbers from 1
+  // (code kFirstEntry - 1 + n), which fit a byte in rows this narrow; the slots it
+  // filled; its codes before packing; and its copy when it runs past Pixels.
+  std::vector<std::uint8_t> m_groupEntries;
+  std::array<std::array<std::uint32_t, kMaxEntries>, kGroupRows> m_groupSlots{};
+  std::array<std::vector<std::uint16_t>, kGroupRows> m_groupCodes;
+  std::array<std::vector<std::uint8_t>, kGroupRows> m_groupPadded;
 };
 
 }  // namespace tessaloom::Converter_Gif
