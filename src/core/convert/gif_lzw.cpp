@@ -87,13 +87,14 @@ void GifImageCoder::CodeRow(std::span<const std::uint8_t> row) {
 }
 
 void GifImageCoder::CodeRowGroup(const RowGroup& rows) {
+  // Every code but the opening clear code ends a string and makes an entry, so entry
+  // n (from 1) is made with code n, and its slot goes at Slots[n].
   struct Walk {
     std::uint8_t* Entries;  // this row's dictionary
     std::uint32_t* Slots;
     std::uint16_t* Codes;
     const std::uint8_t* Pixels;
     std::uint32_t Emitted;
-    std::uint32_t Made;  // entries made
     std::uint32_t Code;  // of the string read so far
   };
   std::array<Walk, kGroupRows> walks;
@@ -103,7 +104,6 @@ void GifImageCoder::CodeRowGroup(const RowGroup& rows) {
                     .Codes = m_groupCodes[i].data(),
                     .Pixels = rows[i].data(),
                     .Emitted = 1,
-                    .Made = 0,
                     .Code = rows[i][0]};
     walks[i].Codes[0] = kClearCode;
   }
@@ -117,17 +117,16 @@ void GifImageCoder::CodeRowGroup(const RowGroup& rows) {
       const std::uint32_t miss = entry == 0 ? 1 : 0;
       const std::uint32_t onMiss = 0u - miss;
       walk.Codes[walk.Emitted] = static_cast<std::uint16_t>(walk.Code);
+      walk.Slots[walk.Emitted] = slot;
+      walk.Entries[slot] = static_cast<std::uint8_t>(entry | (walk.Emitted & onMiss));
       walk.Emitted += miss;
-      walk.Entries[slot] = static_cast<std::uint8_t>(entry | ((walk.Made + 1) & onMiss));
-      walk.Slots[walk.Made] = slot;
-      walk.Made += miss;
       walk.Code = ((kFirstEntry - 1 + entry) & ~onMiss) | (pixel & onMiss);
     }
   }
   CodePacker bits = m_bits;
   for (Walk& walk : walks) {
+    for (std::uint32_t n = 1; n < walk.Emitted; ++n) walk.Entries[walk.Slots[n]] = 0;
     walk.Codes[walk.Emitted++] = static_cast<std::uint16_t>(walk.Code);
-    for (std::uint32_t i = 0; i < walk.Made; ++i) walk.Entries[walk.Slots[i]] = 0;
     for (std::uint32_t i = 0; i < walk.Emitted; ++i) bits.Put(walk.Codes[i], kCodeBits);
   }
   m_bits = bits;

@@ -107,7 +107,7 @@ class GifImageCoder {
   // (code kFirstEntry - 1 + n), which fit a byte in rows this narrow; the slots it
   // filled; its codes before packing; and its copy when it runs past Pixels.
   std::vector<std::uint8_t> m_groupEntries;
-  std::array<std::array<std::uint32_t, kMaxEntries>, kGroupRows> m_groupSlots{};
+  std::array<std::array<std::uint32_t, kGroupedWidth>, kGroupRows> m_groupSlots{};
   std::array<std::vector<std::uint16_t>, kGroupRows> m_groupCodes;
   std::array<std::vector<std::uint8_t>, kGroupRows> m_groupPadded;
 };
