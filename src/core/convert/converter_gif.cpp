@@ -59,6 +59,19 @@ void PutLoopForever(ByteWriter& out) {
   out.Bytes(std::to_array<std::uint8_t>({3, 1, 0, 0, 0}));
 }
 
+// The coders' tables take over a megabyte, too much to allocate and clear for every
+// picture of a batch, so each thread keeps one of each. An image leaves them as it
+// found them, and no image is coded inside another.
+GifImageCoder& PlainCoder() {
+  thread_local GifImageCoder coder;
+  return coder;
+}
+
+GifCompactCoder& CompactCoder() {
+  thread_local GifCompactCoder coder;
+  return coder;
+}
+
 // GifImageCoder or GifCompactCoder.
 template <class Coder>
 void PutImage(ByteWriter& out, Coder& coder, const StoredImage& image, int left = 0, int top = 0) {
@@ -141,11 +154,9 @@ std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& fra
                           .Width = size.Width,
                           .Height = size.Height};
   if (coding == GifCoding::Compact) {
-    GifCompactCoder coder;
-    PutImage(out, coder, image);
+    PutImage(out, CompactCoder(), image);
   } else {
-    GifImageCoder coder;
-    PutImage(out, coder, image);
+    PutImage(out, PlainCoder(), image);
   }
   out.U8(kTrailer);
   return out.Take();
@@ -181,12 +192,7 @@ Result<std::vector<std::uint8_t>> EncodeIndexedAnimation(const SprHeader& header
 
 AnimationEncoder::AnimationEncoder(const AnimationSettings& settings, ByteSink sink)
     : m_settings(settings), m_sink(std::move(sink)) {
-  if (settings.Coding == GifCoding::Compact) {
-    m_delta.emplace(settings.Width, settings.Height, settings.Transparent);
-    m_compactCoder.emplace();
-  } else {
-    m_coder.emplace();
-  }
+  if (settings.Coding == GifCoding::Compact) m_delta.emplace(settings.Width, settings.Height, settings.Transparent);
 }
 
 Result<AnimationEncoder> AnimationEncoder::Start(const SprHeader& header, const AnimationSettings& settings,
@@ -210,7 +216,7 @@ Status AnimationEncoder::Add(const StoredImage& image) {
     if (auto changed = m_delta->Next(image)) PutDeltaFrame(*changed);
   } else {
     PutGraphicControl(m_out, m_settings.Transparent ? kRestoreTransparent : kRestoreOpaque, m_settings.Delay);
-    PutImage(m_out, *m_coder, image);
+    PutImage(m_out, PlainCoder(), image);
   }
   return Flush();
 }
@@ -226,7 +232,7 @@ Status AnimationEncoder::Finish() {
 void AnimationEncoder::PutDeltaFrame(const DeltaFrame& frame) {
   const std::uint8_t packed = (frame.Restore ? kRestoreOpaque : kKeep) | (frame.Transparent ? kHasTransparent : 0);
   PutGraphicControl(m_out, packed, m_settings.Delay, frame.Transparent.value_or(0));
-  PutImage(m_out, *m_compactCoder, frame.Image(), frame.Left, frame.Top);
+  PutImage(m_out, CompactCoder(), frame.Image(), frame.Left, frame.Top);
 }
 
 Status AnimationEncoder::Flush() {

@@ -29,7 +29,6 @@
 #include "core/common/result.h"
 #include "core/convert/gif_frame_delta.h"
 #include "core/convert/gif_lzw.h"
-#include "core/convert/gif_lzw_compact.h"
 #include "core/sprite/spr_document.h"
 
 namespace tessaloom::Converter_Gif {
@@ -96,9 +95,7 @@ class AnimationEncoder {
   AnimationSettings m_settings;
   ByteSink m_sink;
   ByteWriter m_out;
-  std::optional<GifImageCoder> m_coder;           // Plain
-  std::optional<GifFrameDelta> m_delta;           // Compact: the changed rectangles,
-  std::optional<GifCompactCoder> m_compactCoder;  // and their coder
+  std::optional<GifFrameDelta> m_delta;  // Compact: the changed rectangles
 };
 
 Status WriteGif(const SprHeader& header, const SprFrame& frame, const std::filesystem::path& path,
