@@ -28,10 +28,6 @@ const WriteOps* g_ops = &kSystemOps;
 // Every StagedFiles made on a thread while its batch is open joins that batch.
 thread_local CommitBatch* t_batch = nullptr;
 
-Error FileError(const std::filesystem::path& path, const std::string& what, int errorNumber,
-                const std::string& title) {
-  return Error{.title = title, .text = what + " \"" + DisplayName(path) + "\": " + std::strerror(errorNumber) + "."};
-}
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   while (!bytes.empty()) {
@@ -55,6 +51,11 @@ mode_t NewFileMode() {
 }  // namespace
 
 std::string DisplayName(const std::filesystem::path& path) { return path.string(); }
+
+Error FileError(const std::filesystem::path& path, const std::string& what, int errorNumber,
+                const std::string& title) {
+  return Error{.title = title, .text = what + " \"" + DisplayName(path) + "\": " + std::strerror(errorNumber) + "."};
+}
 
 Result<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path,
                                                 const std::string& title) {

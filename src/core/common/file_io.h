@@ -118,6 +118,11 @@ struct WriteOps {
 // Installs `ops` for every later write; nullptr restores the real system calls.
 void SetWriteOpsForTesting(const WriteOps* ops);
 
+// A failed file operation, worded as every reader and writer words it:
+// "WHAT "NAME": the system's reason."
+Error FileError(const std::filesystem::path& path, const std::string& what, int errorNumber,
+                const std::string& title);
+
 // The file name as the user knows it, for messages.
 std::string DisplayName(const std::filesystem::path& path);
 

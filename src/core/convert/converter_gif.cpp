@@ -91,13 +91,8 @@ ImageSize SizeOf(const SprFrame& frame) {
   return ImageSize{.Width = std::max<int>(frame.Width, 0), .Height = std::max<int>(frame.Height, 0)};
 }
 
-// The animation codes whole stored rows: the smallest width, not less than Width,
-// whose rows hold every byte of Pixels.
 std::size_t AnimatedStride(const SprFrame& frame) {
-  const ImageSize size = SizeOf(frame);
-  if (size.Height == 0) return static_cast<std::size_t>(size.Width);
-  const std::size_t rows = static_cast<std::size_t>(size.Height);
-  return std::max(static_cast<std::size_t>(size.Width), (frame.Pixels.size() + rows - 1) / rows);
+  return Converter_Gif::AnimatedStride(frame.Width, frame.Height, frame.Pixels.size());
 }
 
 // Called only for frames whose stride AnimatedScreen has accepted.
@@ -260,6 +255,13 @@ Error FrameTooWideError(std::size_t number, std::size_t stride) {
                .text = "A frame is too wide for a GIF image",
                .detail = "frame " + std::to_string(number) + " has rows of " + std::to_string(stride) +
                          " pixels; at most 65535"};
+}
+
+std::size_t AnimatedStride(int width, int height, std::size_t pixelsLength) {
+  const auto columns = static_cast<std::size_t>(std::max(width, 0));
+  const auto rows = static_cast<std::size_t>(std::max(height, 0));
+  if (rows == 0) return columns;
+  return std::max(columns, (pixelsLength + rows - 1) / rows);
 }
 
 }  // namespace tessaloom::Converter_Gif

@@ -107,5 +107,9 @@ Status WriteAnimatedGif(const SprHeader& header, std::span<const SprFrame> frame
 // streamed): the refusal of frame `number` (1-based), whose stored rows are `stride`
 // pixels wide, when it is wider than a GIF image.
 Error FrameTooWideError(std::size_t number, std::size_t stride);
+// The width an animation codes a frame's rows at: the smallest, not less than
+// `width`, whose `height` rows hold all `pixelsLength` bytes of its pixels. A negative
+// size counts as 0.
+std::size_t AnimatedStride(int width, int height, std::size_t pixelsLength);
 
 }  // namespace tessaloom::Converter_Gif

@@ -9,7 +9,6 @@
 namespace tessaloom {
 namespace {
 
-using Tool_Spr::FrameExtent;
 using Tool_Spr::SprFrameReader;
 
 constexpr std::size_t kMaxGifSide = 0xFFFF;
@@ -25,21 +24,12 @@ struct Survey {
   std::optional<Error> Warning;
 };
 
-// An animation codes whole stored rows: the smallest width, not less than the
-// frame's, whose rows hold every byte of its pixels.
-std::size_t AnimatedStride(const FrameExtent& extent) {
-  const auto width = static_cast<std::size_t>(extent.Width);
-  if (extent.Height == 0) return width;
-  const auto rows = static_cast<std::size_t>(extent.Height);
-  return std::max(width, (extent.PixelsLength + rows - 1) / rows);
-}
-
 Result<Survey> SurveyFile(SprFrameReader& reader, ExportFormat format) {
   Survey survey;
   for (std::size_t number = 1; !reader.AtEnd(); ++number) {
     auto extent = reader.SkipFrame();
     if (!extent) return extent.error();
-    const std::size_t stride = AnimatedStride(*extent);
+    const std::size_t stride = Converter_Gif::AnimatedStride(extent->Width, extent->Height, extent->PixelsLength);
     if (stride > kMaxGifSide) {
       if (!survey.TooWide) survey.TooWide = Converter_Gif::FrameTooWideError(number, stride);
       continue;
@@ -70,7 +60,7 @@ Status ProduceAnimation(SprFrameReader& reader, const Converter_Gif::AnimationSe
     if (!GoesOn(options)) return Cancelled();
     auto frame = reader.NextFrame();
     if (!frame) return frame.error();
-    const std::size_t stride = AnimatedStride({frame->Width, frame->Height, frame->Pixels.size()});
+    const std::size_t stride = Converter_Gif::AnimatedStride(frame->Width, frame->Height, frame->Pixels.size());
     const Converter_Gif::StoredImage image{
         .Pixels = frame->Pixels, .Stride = stride, .Width = static_cast<int>(stride), .Height = frame->Height};
     if (Status added = encoder->Add(image); !added) return added;

@@ -1,7 +1,6 @@
 #include "core/sprite/sprite_source.h"
 
 #include <cerrno>
-#include <cstring>
 #include <system_error>
 
 #include "core/common/file_io.h"
@@ -11,13 +10,6 @@ namespace {
 
 // Big enough that the small reads of a frame record's head rarely reach the system.
 constexpr std::size_t kFileBufferBytes = 64 * 1024;
-
-// Worded as ReadWholeFile words its errors, so that a sprite opened either way fails
-// with the same message.
-Error FileError(const std::filesystem::path& path, const char* what, int errorNumber, const std::string& title) {
-  return Error{.title = title,
-               .text = std::string(what) + " \"" + DisplayName(path) + "\": " + std::strerror(errorNumber) + "."};
-}
 
 }  // namespace
 
