@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
 
+#include "core/common/file_io.h"
 #include "core/generators.h"
 #include "core/sprite/rle.h"
 #include "core/sprite/spr_edit.h"
 #include "core/sprite/spr_reader.h"
 #include "core/sprite/spr_writer.h"
+#include "core/sprite/sprite_source.h"
 #include "fuzz/rle_check.h"
 #include "support/spr_bytes.h"
+#include "support/temp_dir.h"
 
 using namespace tessaloom;
 using namespace tessaloom::Tool_Spr;
@@ -170,6 +173,27 @@ TEST(SprFile, EveryTruncationIsAnErrorOrReadsTheSameFrames) {
     ASSERT_EQ(loaded.has_value(), length >= framesEnd) << length;
     EXPECT_TRUE(!loaded || loaded->Document.Frames == expected->Document.Frames) << length;
   }
+}
+
+// Reads anywhere, in any order, through any window size: always the file's own bytes,
+// and a range past a file that shrank since it was opened is a read error.
+RC_GTEST_PROP(SprFileSource, ReadsTheFilesBytesThroughAWindowOfAnySize, ()) {
+  const auto bytes = *rc::gen::nonEmpty(rc::gen::container<Bytes>(rc::gen::arbitrary<std::uint8_t>()));
+  TempDir folder;
+  RC_ASSERT(WriteFileAtomically(folder / "hero.spr", bytes, "test"));
+  auto source = FileSource::Open(folder / "hero.spr", "test", *rc::gen::inRange<std::size_t>(1, bytes.size() + 2));
+  RC_ASSERT(source.has_value());
+  RC_ASSERT((*source)->Size() == bytes.size());
+  for (int read = 0; read < 8; ++read) {
+    const auto offset = *rc::gen::inRange<std::size_t>(0, bytes.size());
+    const auto count = *rc::gen::inRange<std::size_t>(0, bytes.size() - offset + 1);
+    const auto piece = (*source)->Read(offset, count);
+    RC_ASSERT(piece.has_value());
+    RC_ASSERT(Bytes(piece->begin(), piece->end()) == Bytes(bytes.begin() + offset, bytes.begin() + offset + count));
+  }
+  auto shrunk = FileSource::Open(folder / "hero.spr", "test");
+  std::filesystem::resize_file(folder / "hero.spr", 0);
+  RC_ASSERT((*shrunk)->Read(0, 1).error().text.starts_with("Cannot read"));
 }
 
 // Frames are told apart by their one pixel.

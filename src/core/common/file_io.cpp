@@ -42,11 +42,40 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
+// Read once: umask(2) can only be read by setting it, which would race between
+// threads staging files at once.
 mode_t NewFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+  static const mode_t mode = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+  }();
+  return mode;
 }
+
+// Gathers a producer's small pieces into writes of a useful size.
+class BufferedFile {
+ public:
+  explicit BufferedFile(int fd) : m_fd(fd) { m_pending.reserve(kBytes); }
+
+  bool Write(std::span<const std::uint8_t> bytes) {
+    if (m_pending.size() + bytes.size() > kBytes && !Flush()) return false;
+    if (bytes.size() >= kBytes) return WriteAll(m_fd, bytes);
+    m_pending.insert(m_pending.end(), bytes.begin(), bytes.end());
+    return true;
+  }
+
+  bool Flush() {
+    const bool written = WriteAll(m_fd, m_pending);
+    m_pending.clear();
+    return written;
+  }
+
+ private:
+  static constexpr std::size_t kBytes = 256 * 1024;
+  int m_fd;
+  std::vector<std::uint8_t> m_pending;
+};
 
 }  // namespace
 
@@ -91,11 +120,13 @@ Status StagedFiles::StageProduced(const std::filesystem::path& target, const Pro
   std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = g_ops->makeTemp(temp.data());
   if (fd < 0) return Fail(FileError(target, "Cannot write", errno, title));
+  BufferedFile file(fd);
   const ByteSink sink = [&](std::span<const std::uint8_t> bytes) -> Status {
-    if (WriteAll(fd, bytes)) return {};
+    if (file.Write(bytes)) return {};
     return FileError(target, "Cannot write", errno, title);
   };
   Status produced = produce(sink);
+  if (produced && !file.Flush()) produced = FileError(target, "Cannot write", errno, title);
   if (produced && !m_batch && g_ops->flush(fd) != 0) produced = FileError(target, "Cannot write", errno, title);
   if (g_ops->close(fd) != 0 && produced) produced = FileError(target, "Cannot write", errno, title);
   if (!produced) {

@@ -1,48 +1,59 @@
 #include "core/sprite/sprite_source.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/common/file_io.h"
 
 namespace tessaloom::Tool_Spr {
-namespace {
+FileSource::FileSource(std::filesystem::path path, std::string title, int fd, std::size_t size,
+                       std::size_t windowBytes)
+    : m_path(std::move(path)), m_title(std::move(title)), m_fd(fd), m_size(size), m_windowBytes(windowBytes) {}
 
-// Big enough that the small reads of a frame record's head rarely reach the system.
-constexpr std::size_t kFileBufferBytes = 64 * 1024;
+FileSource::~FileSource() { ::close(m_fd); }
 
-}  // namespace
-
-FileSource::FileSource(std::filesystem::path path, std::string title, std::unique_ptr<std::FILE, Closer> file,
-                       std::size_t size)
-    : m_path(std::move(path)), m_title(std::move(title)), m_file(std::move(file)), m_size(size) {}
-
-Result<std::unique_ptr<FileSource>> FileSource::Open(const std::filesystem::path& path, const std::string& title) {
-  std::error_code code;
-  if (std::filesystem::is_directory(path, code)) return FileError(path, "Cannot read", EISDIR, title);
-  std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return FileError(path, "Cannot open", errno ? errno : ENOENT, title);
-  std::setvbuf(file.get(), nullptr, _IOFBF, kFileBufferBytes);
-  if (std::fseek(file.get(), 0, SEEK_END) != 0) return FileError(path, "Cannot read", errno ? errno : EIO, title);
-  const long size = std::ftell(file.get());
-  if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) {
-    return FileError(path, "Cannot read", errno ? errno : EIO, title);
+Result<std::unique_ptr<FileSource>> FileSource::Open(const std::filesystem::path& path, const std::string& title,
+                                                     std::size_t windowBytes) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return FileError(path, "Cannot open", errno, title);
+  struct stat info {};
+  const bool readable = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
+  if (!readable) {
+    const int cause = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    ::close(fd);
+    return FileError(path, "Cannot read", cause, title);
   }
-  return std::unique_ptr<FileSource>(
-      new FileSource(path, title, std::move(file), static_cast<std::size_t>(size)));
+  return std::unique_ptr<FileSource>(new FileSource(path, title, fd, static_cast<std::size_t>(info.st_size), windowBytes));
 }
 
 Result<std::span<const std::uint8_t>> FileSource::Read(std::size_t offset, std::size_t count) {
-  if (offset != m_position) {
-    if (std::fseek(m_file.get(), static_cast<long>(offset), SEEK_SET) != 0) return ReadError(errno);
-    m_position = offset;
+  const bool inWindow = offset >= m_windowStart && offset - m_windowStart + count <= m_window.size();
+  if (!inWindow) {
+    if (Status loaded = LoadWindow(offset, count); !loaded) return loaded.error();
   }
-  if (m_buffer.size() < count) m_buffer.resize(count);
-  const std::size_t read = std::fread(m_buffer.data(), 1, count, m_file.get());
-  m_position += read;
-  // The file was measured when it was opened: one that shrank since fails here.
-  if (read != count) return ReadError(std::ferror(m_file.get()) ? errno : EIO);
-  return std::span<const std::uint8_t>(m_buffer.data(), count);
+  return std::span<const std::uint8_t>(m_window.data() + (offset - m_windowStart), count);
+}
+
+Status FileSource::LoadWindow(std::size_t offset, std::size_t count) {
+  m_window.resize(std::max(count, std::min(m_windowBytes, m_size - offset)));
+  m_windowStart = offset;
+  std::size_t filled = 0;
+  while (filled < m_window.size()) {
+    const ssize_t read = ::pread(m_fd, m_window.data() + filled, m_window.size() - filled,
+                                 static_cast<off_t>(offset + filled));
+    if (read < 0 && errno == EINTR) continue;
+    // The file was measured when it was opened: one that shrank since fails here.
+    if (read <= 0) {
+      const int cause = read == 0 ? EIO : errno;
+      m_window.clear();
+      return ReadError(cause);
+    }
+    filled += static_cast<std::size_t>(read);
+  }
+  return {};
 }
 
 Error FileSource::ReadError(int errorNumber) const {

@@ -4,7 +4,6 @@
 // decoded frames. The reader checks every range against Size() before it asks for it.
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <span>
@@ -37,30 +36,37 @@ class BufferSource final : public SpriteSource {
   std::span<const std::uint8_t> m_bytes;
 };
 
-// Reads go through one buffer, reused: it grows to the largest piece asked for (a
-// frame record), never to the file.
+// Reads go through one window of the file, reused: a read outside it loads the window
+// again from that offset, as big as the piece asked for (a frame record) or a fixed
+// size, whichever is bigger, so a small sprite is read with a call or two and a big
+// one is never held whole.
 class FileSource final : public SpriteSource {
  public:
+  // Enough for a typical sprite whole, and for the heads of many frame records at once.
+  static constexpr std::size_t kWindowBytes = 256 * 1024;
+
   // Errors name the file, with `title`.
-  static Result<std::unique_ptr<FileSource>> Open(const std::filesystem::path& path, const std::string& title);
+  static Result<std::unique_ptr<FileSource>> Open(const std::filesystem::path& path, const std::string& title,
+                                                  std::size_t windowBytes = kWindowBytes);
+  ~FileSource() override;
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
 
   std::size_t Size() const override { return m_size; }
   Result<std::span<const std::uint8_t>> Read(std::size_t offset, std::size_t count) override;
 
  private:
-  struct Closer {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-
-  FileSource(std::filesystem::path path, std::string title, std::unique_ptr<std::FILE, Closer> file, std::size_t size);
+  FileSource(std::filesystem::path path, std::string title, int fd, std::size_t size, std::size_t windowBytes);
+  Status LoadWindow(std::size_t offset, std::size_t count);
   Error ReadError(int errorNumber) const;
 
   std::filesystem::path m_path;
   std::string m_title;
-  std::unique_ptr<std::FILE, Closer> m_file;
-  std::size_t m_size = 0;
-  std::size_t m_position = 0;
-  std::vector<std::uint8_t> m_buffer;
+  int m_fd;
+  std::size_t m_size;
+  std::size_t m_windowBytes;
+  std::size_t m_windowStart = 0;
+  std::vector<std::uint8_t> m_window;  // the file's bytes from m_windowStart on
 };
 
 }  // namespace tessaloom::Tool_Spr
