@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <utility>
 #include <unistd.h>
 
 #include "cli/cli.h"
@@ -36,14 +37,17 @@ struct ConvertOptions {
   std::string report;
 };
 
-// How long and for how many files at most a thread stages outputs before it flushes
-// them with one call and renames them into place (see CommitBatch). Longer batches
-// cost less, but a run that is killed loses their work and leaves their temporaries.
+// How long and for how many files at most a thread stages outputs before it hands
+// them over to be flushed with one call and renamed into place (see CommitBatch).
+// Longer batches cost less, but a run that is killed loses their work and leaves
+// their temporaries.
 constexpr std::size_t kFilesPerFlush = 64;
 constexpr auto kFlushInterval = std::chrono::seconds(1);
 
 // The files of one run, shared by its threads: each thread converts the next file
-// not taken yet and fills in that file's entry alone.
+// not taken yet and fills in that file's entry alone. The outputs are flushed and
+// renamed on a thread of their own, so that converting goes on while the disk
+// catches up.
 class Conversion {
  public:
   Conversion(const ConvertOptions& options, std::vector<ConvertInput> inputs, ProgressLine& progress)
@@ -55,6 +59,24 @@ class Conversion {
         m_queue(m_inputs.size()),
         m_progress(progress) {}
 
+  // Converts every file on `jobs` threads; returns once every output is in place.
+  const std::vector<ConvertedFile>& ConvertAll(unsigned jobs) {
+    RunOnThreads(jobs, [this] { ConvertOnThisThread(); });
+    m_settling.Finish();
+    return m_files;
+  }
+
+ private:
+  // A converted file whose outputs wait in the batch: its sets are [first, end).
+  struct Staged {
+    std::size_t file, first, end;
+  };
+  // What a thread staged since its last hand-over.
+  struct Staging {
+    BatchedSets sets;
+    std::vector<Staged> files;
+  };
+
   void ConvertOnThisThread() {
     CommitBatch batch;
     std::vector<Staged> staged;
@@ -63,20 +85,12 @@ class Conversion {
       Convert(*index, batch, staged);
       m_progress.Advance();
       if (staged.size() >= kFilesPerFlush || std::chrono::steady_clock::now() - opened >= kFlushInterval) {
-        Settle(batch, staged);
+        m_settling.Hand({batch.Take(), std::exchange(staged, {})});
         opened = std::chrono::steady_clock::now();
       }
     }
-    Settle(batch, staged);
+    m_settling.Hand({batch.Take(), std::move(staged)});
   }
-
-  const std::vector<ConvertedFile>& Files() const { return m_files; }
-
- private:
-  // A converted file whose outputs wait in the batch: its sets are [first, end).
-  struct Staged {
-    std::size_t file, first, end;
-  };
 
   void Convert(std::size_t index, CommitBatch& batch, std::vector<Staged>& staged) {
     const ConvertInput& input = m_inputs[index];
@@ -99,10 +113,10 @@ class Conversion {
     staged.push_back({index, first, batch.Size()});
   }
 
-  // Flushes and renames what the batch holds; a file whose rename failed has failed.
-  void Settle(CommitBatch& batch, std::vector<Staged>& staged) {
-    const std::vector<Status> statuses = batch.Commit();
-    for (const Staged& one : staged) {
+  // Flushes and renames what a thread staged; a file whose rename failed has failed.
+  void Settle(Staging& staging) {
+    const std::vector<Status> statuses = staging.sets.Commit();
+    for (const Staged& one : staging.files) {
       for (std::size_t set = one.first; set < one.end; ++set) {
         if (statuses[set]) continue;
         m_files[one.file].Outputs.clear();
@@ -110,7 +124,6 @@ class Conversion {
         break;
       }
     }
-    staged.clear();
   }
 
   void Fail(ConvertedFile& file, const Error& error) {
@@ -124,6 +137,7 @@ class Conversion {
   std::vector<ConvertedFile> m_files;
   WorkQueue m_queue;
   ProgressLine& m_progress;
+  HandOffThread<Staging> m_settling{[this](Staging& staging) { Settle(staging); }};  // last: it uses the rest
 };
 
 int Convert(Console& console, const ConvertOptions& options) {
@@ -135,10 +149,9 @@ int Convert(Console& console, const ConvertOptions& options) {
       ListConvertInputs(options.inputs, options.recursive, options.outDir, ExportExtension(options.format));
   ProgressLine progress(console.err, inputs.size(), !options.quiet && ::isatty(STDERR_FILENO));
   Conversion conversion(options, std::move(inputs), progress);
-  RunOnThreads(options.jobs, [&conversion] { conversion.ConvertOnThisThread(); });
+  const std::vector<ConvertedFile>& files = conversion.ConvertAll(options.jobs);
   progress.Finish();
   const double seconds = progress.Seconds();
-  const std::vector<ConvertedFile>& files = conversion.Files();
   const auto failed = static_cast<std::size_t>(
       std::ranges::count_if(files, [](const ConvertedFile& file) { return file.Failure.has_value(); }));
   if (!options.quiet) {

@@ -142,7 +142,7 @@ Status StagedFiles::StageProduced(const std::filesystem::path& target, const Pro
 Status StagedFiles::Commit() {
   if (m_failure) return *m_failure;
   if (m_batch) {
-    StagedFiles& handed = m_batch->m_sets.emplace_back();
+    StagedFiles& handed = m_batch->m_sets.m_sets.emplace_back();
     handed.m_batch = nullptr;
     handed.m_files = std::exchange(m_files, {});
     return {};
@@ -228,7 +228,7 @@ CommitBatch::CommitBatch() : m_outer(std::exchange(t_batch, this)) {}
 
 CommitBatch::~CommitBatch() { t_batch = m_outer; }
 
-std::vector<Status> CommitBatch::Commit() {
+std::vector<Status> BatchedSets::Commit() {
   const Status flushed = FlushFileSystems();
   std::vector<Status> statuses;
   for (StagedFiles& set : m_sets) statuses.push_back(flushed ? set.Commit() : flushed);
@@ -237,7 +237,7 @@ std::vector<Status> CommitBatch::Commit() {
 }
 
 // One syncfs per file system the temporaries are on, through a folder of each.
-Status CommitBatch::FlushFileSystems() {
+Status BatchedSets::FlushFileSystems() {
   std::map<std::filesystem::path, std::string> folders;  // each folder and a title for its failure
   for (const StagedFiles& set : m_sets) {
     for (const StagedFiles::StagedFile& file : set.m_files) {

@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 #include "core/common/byte_sink.h"
@@ -57,7 +58,7 @@ class StagedFiles {
   Status Commit();
 
  private:
-  friend class CommitBatch;
+  friend class BatchedSets;
 
   struct StagedFile {
     std::filesystem::path target;
@@ -76,24 +77,16 @@ class StagedFiles {
   CommitBatch* m_batch;  // the batch open on the creating thread, if any
 };
 
-// Many StagedFiles sets flushed with one call. While a batch is open on a thread,
-// every StagedFiles made on that thread writes its temporary files without flushing
-// them, and its Commit hands the set to the batch. The batch's Commit flushes every
-// file system those files are on at once, then renames each set as StagedFiles
-// does, each still all or nothing. Nothing reaches its target before Commit, not even
-// a WriteFileAtomically's file; what is not committed is removed when the batch is
-// destroyed, which the StagedFiles made under it must not outlive.
-class CommitBatch {
+// StagedFiles sets a batch has taken, waiting to be committed together: Commit
+// flushes every file system their files are on at once, then renames each set as
+// StagedFiles does, each still all or nothing. What is not committed is removed when
+// they are destroyed. They may be committed on another thread than the one that
+// staged them, while that thread stages more.
+class BatchedSets {
  public:
-  CommitBatch();  // opens the batch on the calling thread, until it is destroyed
-  CommitBatch(const CommitBatch&) = delete;
-  CommitBatch& operator=(const CommitBatch&) = delete;
-  ~CommitBatch();
-
-  // The sets handed so far and not yet committed.
   std::size_t Size() const { return m_sets.size(); }
-  // One status per set, in the order the sets were handed; the batch is empty after.
-  // When the flush fails every set fails with it and no target is touched.
+  // One status per set, in the order the sets were handed; empty after. When the
+  // flush fails every set fails with it and no target is touched.
   std::vector<Status> Commit();
 
  private:
@@ -101,6 +94,31 @@ class CommitBatch {
   Status FlushFileSystems();
 
   std::deque<StagedFiles> m_sets;
+};
+
+// Many StagedFiles sets flushed with one call. While a batch is open on a thread,
+// every StagedFiles made on that thread writes its temporary files without flushing
+// them, and its Commit hands the set to the batch. Nothing reaches its target before
+// the batch's sets are committed, not even a WriteFileAtomically's file; what is not
+// committed is removed when the batch is destroyed, which the StagedFiles made under
+// it must not outlive.
+class CommitBatch {
+ public:
+  CommitBatch();  // opens the batch on the calling thread, until it is destroyed
+  CommitBatch(const CommitBatch&) = delete;
+  CommitBatch& operator=(const CommitBatch&) = delete;
+  ~CommitBatch();
+
+  // The sets handed so far and not yet taken.
+  std::size_t Size() const { return m_sets.Size(); }
+  // The sets handed so far, to commit now or elsewhere; the batch stays open, empty.
+  BatchedSets Take() { return std::exchange(m_sets, {}); }
+  std::vector<Status> Commit() { return Take().Commit(); }
+
+ private:
+  friend class StagedFiles;
+
+  BatchedSets m_sets;
   CommitBatch* m_outer;  // the batch that was open before this one, put back after
 };
 
