@@ -3,11 +3,12 @@
 // figure walking. giflib gets the same file structure (global table, loop extension,
 // graphic control per frame) and writes every frame whole, as a typical tool does; it
 // codes with growing code widths, so its files are smaller than the plain ones. The
-// compact coding grows its codes too and writes only what changed from the frame
-// before. The counters show every size. With index 0 transparent, a GIF frame turns a
-// pixel back to background only by restoring its whole rectangle, which leaves nothing
-// of it on the screen; so when limbs leave the figure's outline at every frame, as in
-// the walk, every frame is drawn whole and the compact file is about giflib's size.
+// compact coding grows its codes too, from a colour table of only the colours used,
+// and writes only what changed from the frame before. The counters show every size.
+// With index 0 transparent, a GIF frame turns a pixel back to background only by
+// restoring its whole rectangle, which leaves nothing of it on the screen; so when
+// limbs leave the figure's outline at every frame, as in the walk, every frame is
+// drawn whole and the compact file gains little more than the smaller codes.
 
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>

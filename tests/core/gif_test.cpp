@@ -155,12 +155,13 @@ TEST(GifAnimated, LoopsForeverWithOneSecondPerFrameOnTheLargestScreen) {
   }
 }
 
-// The graphic control and image descriptor of each frame of a compact animation:
-// {packed, transparent index, left, top, width, height}.
+// The colour table's entries, then the graphic control and image descriptor of each
+// frame of a compact animation: {packed, transparent index, left, top, width, height}.
 std::vector<std::array<int, 6>> CompactFrames(const std::vector<SprFrame>& frames, bool transparent) {
   const Bytes gif = EncodeAnimatedGif(kHeader, frames, transparent, Converter_Gif::GifCoding::Compact).value();
-  std::vector<std::array<int, 6>> found;
-  for (std::size_t at = kTableEnd + 19; gif.at(at) == 0x21; ++at) {
+  const int entries = 2 << (gif.at(10) & 7);
+  std::vector<std::array<int, 6>> found{{entries}};
+  for (std::size_t at = 13 + 3 * entries + 19; gif.at(at) == 0x21; ++at) {
     const auto word = [&](std::size_t from) { return gif.at(from) | gif.at(from + 1) << 8; };
     found.push_back({gif[at + 3], gif[at + 6], word(at + 9), word(at + 11), word(at + 13), word(at + 15)});
     for (at += 19; gif.at(at) != 0; at += gif[at] + 1) {}
@@ -168,23 +169,34 @@ std::vector<std::array<int, 6>> CompactFrames(const std::vector<SprFrame>& frame
   return found;
 }
 
-// Kept (4) with what repeats transparent (+1), or restored (8) before a pixel turns
-// to background; a frame without change is one pixel. Index 0 stays transparent; an
-// opaque animation takes an index the changed pixels leave unused, and none on a
-// frame it restores.
+// The table holds the 8 indices used, and room for a spare one when opaque. Kept (4) with
+// what repeats transparent (+1), or restored (8) before a pixel turns to background;
+// a frame without change is one pixel. Index 0 stays transparent; an opaque
+// animation takes an index of the table that the changed pixels leave unused, and
+// none on a frame it restores.
 TEST(GifAnimated, CompactFramesHoldWhatChangedAndRestoreWhatVanishes) {
-  const SprFrame big = FrameFromRows({{1, 2, 3, 4}, {5, 6, 7, 8}});
-  const std::vector<SprFrame> frames{big, big, FrameFromRows({{0, 2, 1, 4}, {5, 6, 7, 8}}), big, SolidFrame(2, 1, 1)};
+  const SprFrame big = FrameFromRows({{1, 2, 3, 4}, {5, 6, 7, 1}});
+  const std::vector<SprFrame> frames{big, big, FrameFromRows({{0, 2, 1, 4}, {5, 6, 7, 1}}), big, SolidFrame(2, 1, 1)};
   EXPECT_EQ(CompactFrames(frames, true),
-            (std::vector<std::array<int, 6>>{{5, 0, 0, 0, 4, 2}, {9, 0, 0, 0, 1, 1}, {5, 0, 2, 0, 1, 1},
+            (std::vector<std::array<int, 6>>{{8}, {5, 0, 0, 0, 4, 2}, {9, 0, 0, 0, 1, 1}, {5, 0, 2, 0, 1, 1},
                                              {9, 0, 0, 0, 4, 2}, {9, 0, 0, 0, 2, 1}}));
   EXPECT_EQ(CompactFrames(frames, false),
-            (std::vector<std::array<int, 6>>{{4, 0, 0, 0, 4, 2}, {5, 0, 0, 0, 1, 1}, {5, 2, 0, 0, 3, 1},
+            (std::vector<std::array<int, 6>>{{16}, {4, 0, 0, 0, 4, 2}, {5, 0, 0, 0, 1, 1}, {5, 2, 0, 0, 3, 1},
                                              {8, 0, 0, 0, 4, 2}, {8, 0, 0, 0, 4, 1}}));
 }
 
-TEST(GifAnimated, RefusesASpriteWithoutPalette) {
+// A compact animation's colour table is made before its frames are seen (a file read
+// twice, which may have changed in between): a frame with another colour is refused.
+TEST(GifAnimated, RefusesASpriteWithoutPaletteOrAFrameOutsideItsColourTable) {
   auto refused = EncodeAnimatedGif(SprHeader{}, std::vector<SprFrame>{SolidFrame(1, 1, 1)}, true);
   ASSERT_FALSE(refused);
   EXPECT_EQ(refused.error().title, "Export error");
+
+  const Converter_Gif::AnimationSettings settings{
+      .Width = 4, .Height = 1, .Coding = Converter_Gif::GifCoding::Compact, .Used = Converter_Gif::UsedIndices{0b10}};
+  auto encoder = Converter_Gif::AnimationEncoder::Start(kHeader, settings, [](auto) { return Status{}; });
+  const Bytes known{1, 1, 1, 1}, unknown{1, 5, 1, 1};
+  ASSERT_TRUE(encoder && encoder->Add({.Pixels = known, .Stride = 4, .Width = 4, .Height = 1}));
+  EXPECT_EQ(encoder->Add({.Pixels = unknown, .Stride = 4, .Width = 4, .Height = 1}).error().text,
+            "A frame holds a colour the animation's colour table lacks");
 }

@@ -6,6 +6,7 @@
 
 #include "core/common/byte_writer.h"
 #include "core/common/file_io.h"
+#include "core/convert/gif_colour_table.h"
 #include "core/convert/gif_frame_delta.h"
 #include "core/convert/gif_lzw.h"
 #include "core/convert/gif_lzw_compact.h"
@@ -15,7 +16,7 @@ namespace tessaloom::Converter_Gif {
 namespace {
 
 constexpr char kExportTitle[] = "Export error";
-constexpr std::uint8_t kGlobalTable256 = 0xF7;
+constexpr std::uint8_t kGlobalTable = 0xF0;  // with 8-bit colour; its size in the low bits
 constexpr std::uint8_t kNoLocalTable = 0x07;
 constexpr std::uint8_t kRestoreTransparent = 0x09;
 constexpr std::uint8_t kRestoreOpaque = 0x08;
@@ -31,19 +32,15 @@ struct ImageSize {
   int Height = 0;
 };
 
-void PutScreen(ByteWriter& out, std::string_view version, ImageSize screen, const SprHeader& header) {
+void PutScreen(ByteWriter& out, std::string_view version, ImageSize screen, const SprHeader& header,
+               const GifColourTable& table) {
   out.Text(version);
   out.U16(static_cast<std::uint16_t>(screen.Width));
   out.U16(static_cast<std::uint16_t>(screen.Height));
-  out.U8(kGlobalTable256);
+  out.U8(static_cast<std::uint8_t>(kGlobalTable | (table.SizeBits() - 1)));
   out.U8(0);  // background index
   out.U8(0);  // aspect ratio
-  const auto palette = Tool_Spr::FullPalette(header.Palette);
-  for (std::size_t at = 0; at < palette.size(); at += 4) {
-    out.U8(palette[at + 2]);
-    out.U8(palette[at + 1]);
-    out.U8(palette[at]);
-  }
+  table.Put(header, out);
 }
 
 void PutGraphicControl(ByteWriter& out, std::uint8_t packed, std::uint16_t delay, std::uint8_t transparent = 0) {
@@ -72,17 +69,28 @@ GifCompactCoder& CompactCoder() {
   return coder;
 }
 
-// GifImageCoder or GifCompactCoder.
-template <class Coder>
-void PutImage(ByteWriter& out, Coder& coder, const StoredImage& image, int left = 0, int top = 0) {
+void PutImageDescriptor(ByteWriter& out, const StoredImage& image, int left, int top) {
   out.U8(0x2C);
   out.U16(static_cast<std::uint16_t>(left));
   out.U16(static_cast<std::uint16_t>(top));
   out.U16(static_cast<std::uint16_t>(image.Width));
   out.U16(static_cast<std::uint16_t>(image.Height));
   out.U8(kNoLocalTable);
+}
+
+void PutPlainImage(ByteWriter& out, const StoredImage& image) {
+  PutImageDescriptor(out, image, 0, 0);
   out.U8(kMinCodeSize);
-  coder.CodeImage(image, out);
+  PlainCoder().CodeImage(image, out);
+  out.U8(0);
+}
+
+// `image` holds indices of `table`.
+void PutCompactImage(ByteWriter& out, const StoredImage& image, const GifColourTable& table, int left = 0,
+                     int top = 0) {
+  PutImageDescriptor(out, image, left, top);
+  out.U8(static_cast<std::uint8_t>(table.MinCodeSize()));
+  CompactCoder().CodeImage(image, table.MinCodeSize(), out);
   out.U8(0);
 }
 
@@ -141,17 +149,24 @@ Result<std::vector<std::uint8_t>> EncodeAnimation(const SprHeader& header, const
 std::vector<std::uint8_t> EncodeGif(const SprHeader& header, const SprFrame& frame, bool transparent,
                                     GifCoding coding) {
   const ImageSize size = SizeOf(frame);
+  const bool compact = coding == GifCoding::Compact;
+  UsedIndices used;
+  if (compact) AddUsedIndices(frame.Pixels, used);
+  const GifColourTable table = compact ? GifColourTable::Compact(used, false) : GifColourTable::Full();
   ByteWriter out;
-  PutScreen(out, transparent ? "GIF89a" : "GIF87a", size, header);
+  PutScreen(out, transparent ? "GIF89a" : "GIF87a", size, header, table);
   if (transparent) PutGraphicControl(out, kRestoreTransparent, 0);
-  const StoredImage image{.Pixels = frame.Pixels,
-                          .Stride = static_cast<std::size_t>(RowStride(size.Width)),
-                          .Width = size.Width,
-                          .Height = size.Height};
-  if (coding == GifCoding::Compact) {
-    PutImage(out, CompactCoder(), image);
+  StoredImage image{.Pixels = frame.Pixels,
+                    .Stride = static_cast<std::size_t>(RowStride(size.Width)),
+                    .Width = size.Width,
+                    .Height = size.Height};
+  if (compact) {
+    std::vector<std::uint8_t> translated;
+    table.Translate(frame.Pixels, translated);
+    image.Pixels = translated;
+    PutCompactImage(out, image, table);
   } else {
-    PutImage(out, PlainCoder(), image);
+    PutPlainImage(out, image);
   }
   out.U8(kTrailer);
   return out.Take();
@@ -164,10 +179,15 @@ Result<std::vector<std::uint8_t>> EncodeAnimatedGif(const SprHeader& header, std
   if (!screen) return screen.error();
   std::vector<StoredImage> images;
   images.reserve(frames.size());
-  for (const SprFrame& frame : frames) images.push_back(AnimatedImage(frame));
+  UsedIndices used;
+  for (const SprFrame& frame : frames) {
+    images.push_back(AnimatedImage(frame));
+    if (coding == GifCoding::Compact) AddUsedIndices(frame.Pixels, used);
+  }
   return EncodeAnimation(header,
                          AnimationSettings{.Width = screen->Width, .Height = screen->Height,
-                                           .Transparent = transparent, .Delay = kOneSecond, .Coding = coding},
+                                           .Transparent = transparent, .Delay = kOneSecond, .Coding = coding,
+                                           .Used = used},
                          images, beforeEachFrame);
 }
 
@@ -186,8 +206,11 @@ Result<std::vector<std::uint8_t>> EncodeIndexedAnimation(const SprHeader& header
 }
 
 AnimationEncoder::AnimationEncoder(const AnimationSettings& settings, ByteSink sink)
-    : m_settings(settings), m_sink(std::move(sink)) {
-  if (settings.Coding == GifCoding::Compact) m_delta.emplace(settings.Width, settings.Height, settings.Transparent);
+    : m_settings(settings),
+      m_sink(std::move(sink)),
+      m_table(settings.Coding == GifCoding::Compact ? GifColourTable::Compact(settings.Used, !settings.Transparent)
+                                                    : GifColourTable::Full()) {
+  if (settings.Coding == GifCoding::Compact) m_delta.emplace(settings.Width, settings.Height, settings.Transparent, m_table);
 }
 
 Result<AnimationEncoder> AnimationEncoder::Start(const SprHeader& header, const AnimationSettings& settings,
@@ -201,17 +224,20 @@ Result<AnimationEncoder> AnimationEncoder::Start(const SprHeader& header, const 
   }
   AnimationEncoder encoder(settings, std::move(sink));
   PutScreen(encoder.m_out, "GIF89a",
-            ImageSize{.Width = std::max(settings.Width, 0), .Height = std::max(settings.Height, 0)}, header);
+            ImageSize{.Width = std::max(settings.Width, 0), .Height = std::max(settings.Height, 0)}, header,
+            encoder.m_table);
   PutLoopForever(encoder.m_out);
   return encoder;
 }
 
 Status AnimationEncoder::Add(const StoredImage& image) {
   if (m_delta) {
-    if (auto changed = m_delta->Next(image)) PutDeltaFrame(*changed);
+    auto changed = m_delta->Next(image);
+    if (!changed) return changed.error();
+    if (*changed) PutDeltaFrame(**changed);
   } else {
     PutGraphicControl(m_out, m_settings.Transparent ? kRestoreTransparent : kRestoreOpaque, m_settings.Delay);
-    PutImage(m_out, PlainCoder(), image);
+    PutPlainImage(m_out, image);
   }
   return Flush();
 }
@@ -227,7 +253,7 @@ Status AnimationEncoder::Finish() {
 void AnimationEncoder::PutDeltaFrame(const DeltaFrame& frame) {
   const std::uint8_t packed = (frame.Restore ? kRestoreOpaque : kKeep) | (frame.Transparent ? kHasTransparent : 0);
   PutGraphicControl(m_out, packed, m_settings.Delay, frame.Transparent.value_or(0));
-  PutImage(m_out, CompactCoder(), frame.Image(), frame.Left, frame.Top);
+  PutCompactImage(m_out, frame.Image(), m_table, frame.Left, frame.Top);
 }
 
 Status AnimationEncoder::Flush() {

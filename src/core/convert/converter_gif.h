@@ -13,8 +13,9 @@
 //           own for an exported action.)
 // Screen descriptor: width, height, F7 (256-entry global table), 00, 00. The colour
 // table is the palette's 256 entries as red, green, blue. Image data: see gif_lzw.h.
-// Compact: the same blocks, image data as in gif_lzw_compact.h; an animated frame is
-// the rectangle of gif_frame_delta.h at its place, its graphic control
+// Compact: the same blocks, with the colour table of gif_colour_table.h (F0 | its
+// size bits - 1) and image data as in gif_lzw_compact.h; an animated frame is the
+// rectangle of gif_frame_delta.h at its place, its graphic control
 // 21 F9 04 04|05|08|09 delay t 00 (keep or restore, with or without transparent index t).
 
 #include <cstdint>
@@ -27,6 +28,7 @@
 #include "core/common/byte_sink.h"
 #include "core/common/byte_writer.h"
 #include "core/common/result.h"
+#include "core/convert/gif_colour_table.h"
 #include "core/convert/gif_frame_delta.h"
 #include "core/convert/gif_lzw.h"
 #include "core/sprite/spr_document.h"
@@ -75,6 +77,7 @@ struct AnimationSettings {
   bool Transparent = true;  // index 0 transparent, each frame restored to background after it
   std::uint16_t Delay = 100;  // hundredths of a second, every frame
   GifCoding Coding = GifCoding::Plain;
+  UsedIndices Used = ~UsedIndices{};  // the palette indices the frames hold: Compact's colour table
 };
 
 class AnimationEncoder {
@@ -95,6 +98,7 @@ class AnimationEncoder {
   AnimationSettings m_settings;
   ByteSink m_sink;
   ByteWriter m_out;
+  GifColourTable m_table;
   std::optional<GifFrameDelta> m_delta;  // Compact: the changed rectangles
 };
 

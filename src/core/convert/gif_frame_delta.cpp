@@ -28,16 +28,24 @@ void GifFrameDelta::Area::Include(const Area& other) {
   Include(other.Right - 1, other.Bottom - 1);
 }
 
-GifFrameDelta::GifFrameDelta(int width, int height, bool transparent)
+GifFrameDelta::GifFrameDelta(int width, int height, bool transparent, const GifColourTable& table)
     : m_width(std::max(width, 0)),
       m_height(std::max(height, 0)),
       m_transparent(transparent),
+      m_colours(1 << table.SizeBits()),
       m_canvas(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), kBackground),
       m_held(m_canvas.size()),
-      m_next(m_canvas.size()) {}
+      m_next(m_canvas.size()) {
+  for (std::size_t index = 0; index < m_shows.size(); ++index) {
+    m_shows[index] = table.TableIndex(static_cast<std::uint8_t>(index));
+  }
+  if (transparent) m_shows[0] = kBackground;
+}
 
-std::optional<DeltaFrame> GifFrameDelta::Next(const StoredImage& image) {
-  Show(image, m_next);
+Result<std::optional<DeltaFrame>> GifFrameDelta::Next(const StoredImage& image) {
+  if (!Show(image, m_next)) {
+    return Error{.title = "Export error", .text = "A frame holds a colour the animation's colour table lacks"};
+  }
   std::optional<DeltaFrame> frame;
   if (m_holding) frame = Code(m_next);
   m_holding = true;
@@ -52,16 +60,20 @@ std::optional<DeltaFrame> GifFrameDelta::Last() {
   return Code(m_next);
 }
 
-void GifFrameDelta::Show(const StoredImage& image, Picture& picture) {
+bool GifFrameDelta::Show(const StoredImage& image, Picture& picture) {
   std::fill(picture.begin(), picture.end(), kBackground);
   const int rows = std::min(image.Height, m_height);
   const auto columns = static_cast<std::size_t>(std::clamp(image.Width, 0, m_width));
-  const std::uint16_t zeroShows = m_transparent ? kBackground : 0;
+  std::uint16_t seen = 0;
   for (int row = 0; row < rows; ++row) {
     const auto pixels = ImageRow(image, row, m_paddedRow).first(columns);
     std::uint16_t* shown = picture.data() + static_cast<std::ptrdiff_t>(row) * m_width;
-    for (std::size_t x = 0; x < columns; ++x) shown[x] = pixels[x] == 0 ? zeroShows : pixels[x];
+    for (std::size_t x = 0; x < columns; ++x) {
+      shown[x] = m_shows[pixels[x]];
+      seen |= shown[x];
+    }
   }
+  return (seen & GifColourTable::kAbsent) == 0;
 }
 
 // Each row is searched from both ends, so the pixels between the first and the last
@@ -123,10 +135,11 @@ std::optional<std::uint8_t> GifFrameDelta::TransparentIndex(const Area& area, bo
       }
     }
   }
-  if (!keeps || used.all()) return std::nullopt;
-  std::uint8_t index = 0;
-  while (used.test(index)) ++index;
-  return index;
+  if (!keeps) return std::nullopt;
+  for (int index = 0; index < m_colours; ++index) {
+    if (!used.test(static_cast<std::size_t>(index))) return static_cast<std::uint8_t>(index);
+  }
+  return std::nullopt;
 }
 
 // A kept pixel becomes the transparent index, chosen without a branch. Without one,

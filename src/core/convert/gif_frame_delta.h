@@ -15,7 +15,8 @@
 //     restored to background (disposal 2) and its rectangle covers those pixels too.
 //     The last frame is followed by an empty screen, so a loop starts on background;
 //   - the transparent index is 0 when index 0 is transparent. Otherwise it is an index
-//     its changed pixels do not use, and there is none on a frame restored after
+//     of the colour table its changed pixels do not use, and there is none on a frame
+//     restored after
 //     display, because decoders restore a frame with a transparent index to a
 //     different background (Qt clears it) than an opaque one.
 // A frame with no change is one transparent pixel, which carries its delay; or, as in
@@ -23,10 +24,13 @@
 // decoder starts a screen whose first frame has a transparent index transparent, else
 // in the background colour.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "core/common/result.h"
+#include "core/convert/gif_colour_table.h"
 #include "core/convert/gif_lzw.h"
 
 namespace tessaloom::Converter_Gif {
@@ -46,12 +50,14 @@ struct DeltaFrame {
 class GifFrameDelta {
  public:
   // The screen every image is placed on at its top-left; index 0 is transparent when
-  // `transparent`.
-  GifFrameDelta(int width, int height, bool transparent);
+  // `transparent`. The images hold palette indices, the frames made of them indices of
+  // `table`.
+  GifFrameDelta(int width, int height, bool transparent, const GifColourTable& table);
 
   // Takes the next frame's image, at most the screen's size, and returns the frame
-  // before it, which only now can be coded; nothing on the first frame.
-  std::optional<DeltaFrame> Next(const StoredImage& image);
+  // before it, which only now can be coded; nothing on the first frame. Refused when
+  // the image holds an index the table lacks.
+  Result<std::optional<DeltaFrame>> Next(const StoredImage& image);
   // The frame held, followed by an empty screen; nothing when no frame was given.
   std::optional<DeltaFrame> Last();
 
@@ -70,7 +76,8 @@ class GifFrameDelta {
     void Include(const Area& other);
   };
 
-  void Show(const StoredImage& image, Picture& picture);
+  // False when the image holds an index the table lacks.
+  bool Show(const StoredImage& image, Picture& picture);
   // The bounds of the screen pixels at which `found` holds.
   template <class Found>
   Area Bounds(Found found) const;
@@ -81,6 +88,8 @@ class GifFrameDelta {
   int m_width = 0;
   int m_height = 0;
   bool m_transparent = true;
+  int m_colours = 256;  // of the table
+  std::array<std::uint16_t, kPaletteEntries> m_shows{};  // what each palette index shows
   Picture m_canvas;  // what a decoder holds before the held frame
   Picture m_held;    // the held frame, coded once the one after it is known
   Picture m_next;

@@ -1,16 +1,17 @@
 #include "core/convert/gif_lzw_compact.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tessaloom::Converter_Gif {
 
 GifCompactCoder::GifCompactCoder() : m_table(kTableSize, kEmpty) {}
 
-void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
+void GifCompactCoder::CodeImage(const StoredImage& image, int minCodeSize, ByteWriter& out) {
+  m_clearCode = 1u << minCodeSize;
   ReserveFor(image);
-  m_width = kFirstWidth;
-  Put(kClearCode);
   Restart();
+  Put(m_clearCode);
   bool first = true;
   std::uint32_t code = 0;
   for (int row = 0; row < image.Height && image.Width > 0; ++row) {
@@ -32,7 +33,7 @@ void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
       // the width follows the entries made before this code, as it does there.
       if (m_nextCode >= (1u << m_width) && m_width < kMaxWidth) ++m_width;
       if (m_nextCode >= kCodeLimit) {
-        Put(kClearCode);
+        Put(m_clearCode);
         ClearEntries();
         Restart();
       } else {
@@ -45,7 +46,7 @@ void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
     Put(code);
     if (m_nextCode >= (1u << m_width) && m_width < kMaxWidth) ++m_width;
   }
-  Put(kEndCode);
+  Put(m_clearCode + 1);
   m_bits.Flush();
   ClearEntries();
   AppendSubBlocks(std::span(m_bytes.data(), m_bits.Out), out);
@@ -56,7 +57,7 @@ void GifCompactCoder::CodeImage(const StoredImage& image, ByteWriter& out) {
 void GifCompactCoder::ReserveFor(const StoredImage& image) {
   const std::size_t pixels = static_cast<std::size_t>(std::max(image.Width, 0)) *
                              static_cast<std::size_t>(std::max(image.Height, 0));
-  const std::size_t codes = pixels + pixels / (kCodeLimit - kFirstEntry) + 3;
+  const std::size_t codes = pixels + pixels / (kCodeLimit - m_clearCode - 2) + 3;
   if (m_bytes.size() < codes * kMaxWidth / 8 + 8) m_bytes.resize(codes * kMaxWidth / 8 + 8);
   m_bits = CodePacker{.Buffer = 0, .Count = 0, .Out = m_bytes.data()};
 }
@@ -64,8 +65,8 @@ void GifCompactCoder::ReserveFor(const StoredImage& image) {
 void GifCompactCoder::Put(std::uint32_t code) { m_bits.Put(code, m_width); }
 
 void GifCompactCoder::Restart() {
-  m_nextCode = kFirstEntry;
-  m_width = kFirstWidth;
+  m_nextCode = m_clearCode + 2;
+  m_width = std::countr_zero(m_clearCode) + 1;
 }
 
 void GifCompactCoder::ClearEntries() { std::fill(m_table.begin(), m_table.end(), kEmpty); }

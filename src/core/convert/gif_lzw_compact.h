@@ -1,8 +1,9 @@
 #pragma once
 // The image data of a compact GIF: the standard GIF LZW code, which any decoder reads
 // and which takes about two thirds of the space of the restricted code of gif_lzw.h.
-//   - codes start 9 bits wide (0..255 a palette index, 256 clear, 257 end of
-//     information, 258 on the dictionary entries) and grow by a bit each time the
+//   - pixels are indices below 2^m, m the minimum code size (2 to 8) written before
+//     the data; codes start m + 1 bits wide (below 2^m a pixel, 2^m clear, 2^m + 1
+//     end of information, then the dictionary entries) and grow by a bit each time the
 //     next entry no longer fits, up to 12 bits;
 //   - the whole image is one stream: one clear code at the start, and another only
 //     when the dictionary is full (4095 codes), after which it starts again;
@@ -21,15 +22,12 @@ class GifCompactCoder {
  public:
   GifCompactCoder();
 
-  // Appends the image's data sub-blocks to `out`, as GifImageCoder::CodeImage does.
-  void CodeImage(const StoredImage& image, ByteWriter& out);
+  // Appends the image's data sub-blocks to `out`, as GifImageCoder::CodeImage does;
+  // every pixel is below 2^minCodeSize.
+  void CodeImage(const StoredImage& image, int minCodeSize, ByteWriter& out);
 
  private:
-  static constexpr std::uint32_t kClearCode = 256;
-  static constexpr std::uint32_t kEndCode = 257;
-  static constexpr std::uint32_t kFirstEntry = 258;
   static constexpr std::uint32_t kCodeLimit = 4095;  // a full dictionary: clear and start again
-  static constexpr int kFirstWidth = 9;
   static constexpr int kMaxWidth = 12;
 
   void ReserveFor(const StoredImage& image);
@@ -43,8 +41,9 @@ class GifCompactCoder {
   static constexpr std::size_t kTableSize = std::size_t{1} << kTableBits;
   static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;  // code 4095 never starts an entry
   std::vector<std::uint32_t> m_table;
-  std::uint32_t m_nextCode = kFirstEntry;
-  int m_width = kFirstWidth;
+  std::uint32_t m_clearCode = 256;  // 2^m; the end code and the first entry follow it
+  std::uint32_t m_nextCode = 0;
+  int m_width = 0;
 
   std::vector<std::uint8_t> m_bytes;  // the coded bytes of the current image, before sub-blocking
   CodePacker m_bits;  // into m_bytes

@@ -19,15 +19,26 @@ constexpr std::size_t kMaxGifSide = 0xFFFF;
 struct Survey {
   int ScreenWidth = 0;  // of an animation of every frame
   int ScreenHeight = 0;
+  Converter_Gif::UsedIndices Used;       // the frames' indices, learnt for a compact animation only
   std::optional<Error> TooWide;          // the first frame an animation cannot hold
   std::vector<SprRgbaFrame> RgbaFrames;  // read only for PNG, the one format that holds them
   std::optional<Error> Warning;
 };
 
-Result<Survey> SurveyFile(SprFrameReader& reader, ExportFormat format) {
+// As SkipFrame, decoding the frame to add the indices it holds to `used`.
+Result<Tool_Spr::FrameExtent> ReadFrameColours(SprFrameReader& reader, Converter_Gif::UsedIndices& used) {
+  auto frame = reader.NextFrame();
+  if (!frame) return frame.error();
+  Converter_Gif::AddUsedIndices(frame->Pixels, used);
+  return Tool_Spr::FrameExtent{.Width = frame->Width, .Height = frame->Height, .PixelsLength = frame->Pixels.size()};
+}
+
+Result<Survey> SurveyFile(SprFrameReader& reader, ExportFormat format, const ExportOptions& options) {
+  const bool needsColours = IsAnimated(format) && options.Coding == Converter_Gif::GifCoding::Compact;
   Survey survey;
+  survey.Used = needsColours ? Converter_Gif::UsedIndices{} : ~Converter_Gif::UsedIndices{};
   for (std::size_t number = 1; !reader.AtEnd(); ++number) {
-    auto extent = reader.SkipFrame();
+    auto extent = needsColours ? ReadFrameColours(reader, survey.Used) : reader.SkipFrame();
     if (!extent) return extent.error();
     const std::size_t stride = Converter_Gif::AnimatedStride(extent->Width, extent->Height, extent->PixelsLength);
     if (stride > kMaxGifSide) {
@@ -74,7 +85,8 @@ Status ExportAnimation(SprFrameReader& reader, const Survey& survey, ExportForma
   const Converter_Gif::AnimationSettings settings{.Width = survey.ScreenWidth,
                                                   .Height = survey.ScreenHeight,
                                                   .Transparent = format == ExportFormat::AnimatedGif,
-                                                  .Coding = options.Coding};
+                                                  .Coding = options.Coding,
+                                                  .Used = survey.Used};
   // Refused before a file is made, as when the animation is coded in memory.
   const ByteSink discard = [](std::span<const std::uint8_t>) -> Status { return {}; };
   if (auto refused = Converter_Gif::AnimationEncoder::Start(reader.Header(), settings, discard); !refused) {
@@ -123,7 +135,7 @@ Result<FileExport> ExportSpriteFile(const std::filesystem::path& sprite, ExportF
                                     const std::filesystem::path& output, const ExportOptions& options) {
   auto reader = Tool_Spr::SprFrameReader::Open(sprite);
   if (!reader) return reader.error();
-  auto survey = SurveyFile(*reader, format);
+  auto survey = SurveyFile(*reader, format, options);
   if (!survey) return survey.error();
   const Status exported = IsAnimated(format) ? ExportAnimation(*reader, *survey, format, output, options)
                                              : ExportStills(*reader, *survey, format, output, options);

@@ -81,9 +81,11 @@ RC_GTEST_PROP(QtDecode, CompactAnimationsShowThePlainOnesPictures, (bool transpa
 }
 
 // Rows long enough to fill the dictionary of 12-bit codes, which is cleared and
-// started again.
+// started again; from 1 to 256 colours, so colour tables and first codes of every size.
 RC_GTEST_PROP(QtDecode, CompactStillGifsShowThePlainOnesPicture, (bool transparent)) {
-  const SprFrame frame = FrameFromRows(*gen::Rows(2000, 12, 2));
+  SprFrame frame = FrameFromRows(*gen::Rows(2000, 12, 2));
+  const auto colours = *rc::gen::inRange(1, 257);
+  for (std::uint8_t& index : frame.Pixels) index = static_cast<std::uint8_t>(index % colours);
   const auto decoded = [&](GifCoding coding) {
     return DecodeAll(Converter_Gif::EncodeGif(kHeader, frame, transparent, coding));
   };
