@@ -1,12 +1,35 @@
 #include "core/convert/gif_lzw.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tessaloom::Converter_Gif {
 namespace {
 
 constexpr std::size_t kSubBlockSize = 255;
 constexpr std::size_t kMaxCodes = 511;
+
+// The number of 0 pixels `pixels` starts with, eight at a time.
+std::size_t LeadingZeros(std::span<const std::uint8_t> pixels) {
+  std::size_t count = 0;
+  for (std::uint64_t eight = 0; count + sizeof eight <= pixels.size(); count += sizeof eight) {
+    std::memcpy(&eight, pixels.data() + count, sizeof eight);
+    if (eight != 0) break;
+  }
+  while (count < pixels.size() && pixels[count] == 0) ++count;
+  return count;
+}
+
+// The number of 0 pixels `pixels` ends with, eight at a time.
+std::size_t TrailingZeros(std::span<const std::uint8_t> pixels) {
+  std::size_t count = 0;
+  for (std::uint64_t eight = 0; count + sizeof eight <= pixels.size(); count += sizeof eight) {
+    std::memcpy(&eight, pixels.data() + pixels.size() - count - sizeof eight, sizeof eight);
+    if (eight != 0) break;
+  }
+  while (count < pixels.size() && pixels[pixels.size() - 1 - count] == 0) ++count;
+  return count;
+}
 
 }  // namespace
 
@@ -87,16 +110,14 @@ void GifImageCoder::CodeRow(std::span<const std::uint8_t> row) {
 }
 
 void GifImageCoder::CodeRowGroup(const RowGroup& rows) {
-  // Every code but the opening clear code ends a string and makes an entry, so entry
-  // n (from 1) is made with code n, and its slot goes at Slots[n].
-  struct Walk {
-    std::uint8_t* Entries;  // this row's dictionary
-    std::uint32_t* Slots;
-    std::uint16_t* Codes;
-    const std::uint8_t* Pixels;
-    std::uint32_t Emitted;
-    std::uint32_t Code;  // of the string read so far
-  };
+  // The background the rows start and end with, as far as every row has it, is
+  // walked without looking at it.
+  const std::size_t width = rows[0].size();
+  std::size_t leading = width;
+  for (const std::span<const std::uint8_t>& row : rows) leading = LeadingZeros(row.first(leading));
+  const std::size_t first = std::max<std::size_t>(leading, 1);
+  std::size_t trailing = width - first;
+  for (const std::span<const std::uint8_t>& row : rows) trailing = TrailingZeros(row.last(trailing));
   std::array<Walk, kGroupRows> walks;
   for (std::size_t i = 0; i < kGroupRows; ++i) {
     walks[i] = Walk{.Entries = m_groupEntries.data() + i * kMaxCodes * kSymbols,
@@ -107,9 +128,12 @@ void GifImageCoder::CodeRowGroup(const RowGroup& rows) {
                     .Code = rows[i][0]};
     walks[i].Codes[0] = kClearCode;
   }
+  if (leading > 0) {
+    for (Walk& walk : walks) WalkZeros(walk, leading - 1);
+  }
   // Masks, not conditions, which the compiler would turn back into branches. A slot
   // holds 0 exactly when the string ends there; it is written either way.
-  for (std::size_t x = 1; x < rows[0].size(); ++x) {
+  for (std::size_t x = first; x < width - trailing; ++x) {
     for (Walk& walk : walks) {
       const std::uint32_t pixel = walk.Pixels[x];
       const std::uint32_t slot = walk.Code * kSymbols + pixel;
@@ -125,11 +149,56 @@ void GifImageCoder::CodeRowGroup(const RowGroup& rows) {
   }
   CodePacker bits = m_bits;
   for (Walk& walk : walks) {
+    WalkZeros(walk, trailing);
     for (std::uint32_t n = 1; n < walk.Emitted; ++n) walk.Entries[walk.Slots[n]] = 0;
     walk.Codes[walk.Emitted++] = static_cast<std::uint16_t>(walk.Code);
     for (std::uint32_t i = 0; i < walk.Emitted; ++i) bits.Put(walk.Codes[i], kCodeBits);
   }
   m_bits = bits;
+}
+
+// Zeros are read without looking at the pixels, and mostly without looking at the
+// dictionary. The strings of zeros it holds are 0, 00, … up to the longest, each the
+// entry of the one before. Once the string being read is made of zeros, it grows by
+// each zero until it is the longest; the next zero ends it, which makes the entry of
+// one zero more and starts the string 0 again.
+void GifImageCoder::WalkZeros(Walk& walk, std::size_t zeros) {
+  if (zeros == 0) return;
+  std::array<std::uint32_t, kGroupedWidth + 1> zerosCode;  // of the string of n + 1 zeros, for n < longest
+  zerosCode[0] = 0;
+  std::size_t longest = 1;
+  for (std::uint32_t entry = walk.Entries[0]; entry != 0; entry = walk.Entries[zerosCode[longest++] * kSymbols]) {
+    zerosCode[longest] = kFirstEntry - 1 + entry;
+  }
+  const auto end = [&](std::uint32_t code) {
+    walk.Codes[walk.Emitted] = static_cast<std::uint16_t>(code);
+    walk.Slots[walk.Emitted] = code * kSymbols;
+    walk.Entries[code * kSymbols] = static_cast<std::uint8_t>(walk.Emitted);
+    ++walk.Emitted;
+  };
+  const auto zerosIn = [&](std::uint32_t code) {  // the length of a string of zeros; 0 for another
+    const auto found = std::find(zerosCode.begin(), zerosCode.begin() + longest, code);
+    return found == zerosCode.begin() + longest ? 0 : static_cast<std::size_t>(found - zerosCode.begin()) + 1;
+  };
+  // A string with another pixel in it is read on as the dictionary says, until a
+  // zero ends it.
+  for (; zeros > 0 && zerosIn(walk.Code) == 0; --zeros) {
+    if (const std::uint32_t entry = walk.Entries[walk.Code * kSymbols]) {
+      walk.Code = kFirstEntry - 1 + entry;
+    } else {
+      end(walk.Code);
+      walk.Code = 0;
+    }
+  }
+  if (zeros == 0) return;
+  std::size_t length = zerosIn(walk.Code);
+  while (zeros > longest - length) {
+    zeros -= longest - length + 1;
+    end(zerosCode[longest - 1]);
+    zerosCode[longest++] = kFirstEntry - 2 + walk.Emitted;
+    length = 1;
+  }
+  walk.Code = zerosCode[length + zeros - 1];
 }
 
 void GifImageCoder::ClearEntries(int count) {

@@ -83,12 +83,28 @@ class GifImageCoder {
   static constexpr int kGroupRows = 8;
   using RowGroup = std::array<std::span<const std::uint8_t>, kGroupRows>;
 
+  // A grouped row's walk through its dictionary. Every code but the opening clear
+  // code ends a string and makes an entry, so entry n (from 1) is made with code n,
+  // and its slot goes at Slots[n].
+  struct Walk {
+    std::uint8_t* Entries;  // this row's dictionary
+    std::uint32_t* Slots;
+    std::uint16_t* Codes;
+    const std::uint8_t* Pixels;
+    std::uint32_t Emitted;
+    std::uint32_t Code;  // of the string read so far
+  };
+
   void CodeRow(std::span<const std::uint8_t> row);
   // The rows' codes, each row as CodeRow codes it. Every row starts with an empty
   // dictionary, so the rows' walks through their dictionaries are independent: they
   // run side by side, each in tables of its own, without a branch, so that the
   // processor overlaps their table reads instead of guessing each walk's next step.
+  // The background that every row of the group starts or ends with is walked by
+  // WalkZeros.
   void CodeRowGroup(const RowGroup& rows);
+  // Walks on over `zeros` pixels, all 0, as the walk in CodeRowGroup would.
+  static void WalkZeros(Walk& walk, std::size_t zeros);
   void ClearEntries(int count);
   // Room in the coded bytes (and the group's code lists) for `rows` rows of `width`.
   void Reserve(std::size_t width, int rows);

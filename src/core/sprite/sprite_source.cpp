@@ -30,25 +30,29 @@ Result<std::unique_ptr<FileSource>> FileSource::Open(const std::filesystem::path
 }
 
 Result<std::span<const std::uint8_t>> FileSource::Read(std::size_t offset, std::size_t count) {
-  const bool inWindow = offset >= m_windowStart && offset - m_windowStart + count <= m_window.size();
+  const bool inWindow = offset >= m_windowStart && offset - m_windowStart + count <= m_windowSize;
   if (!inWindow) {
     if (Status loaded = LoadWindow(offset, count); !loaded) return loaded.error();
   }
-  return std::span<const std::uint8_t>(m_window.data() + (offset - m_windowStart), count);
+  return std::span<const std::uint8_t>(m_window.get() + (offset - m_windowStart), count);
 }
 
 Status FileSource::LoadWindow(std::size_t offset, std::size_t count) {
-  m_window.resize(std::max(count, std::min(m_windowBytes, m_size - offset)));
   m_windowStart = offset;
+  m_windowSize = std::max(count, std::min(m_windowBytes, m_size - offset));
+  if (m_capacity < m_windowSize) {
+    m_window = std::make_unique_for_overwrite<std::uint8_t[]>(m_windowSize);
+    m_capacity = m_windowSize;
+  }
   std::size_t filled = 0;
-  while (filled < m_window.size()) {
-    const ssize_t read = ::pread(m_fd, m_window.data() + filled, m_window.size() - filled,
-                                 static_cast<off_t>(offset + filled));
+  while (filled < m_windowSize) {
+    const ssize_t read =
+        ::pread(m_fd, m_window.get() + filled, m_windowSize - filled, static_cast<off_t>(offset + filled));
     if (read < 0 && errno == EINTR) continue;
     // The file was measured when it was opened: one that shrank since fails here.
     if (read <= 0) {
       const int cause = read == 0 ? EIO : errno;
-      m_window.clear();
+      m_windowSize = 0;
       return ReadError(cause);
     }
     filled += static_cast<std::size_t>(read);

@@ -8,7 +8,6 @@
 #include <memory>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "core/common/result.h"
 
@@ -66,7 +65,9 @@ class FileSource final : public SpriteSource {
   std::size_t m_size;
   std::size_t m_windowBytes;
   std::size_t m_windowStart = 0;
-  std::vector<std::uint8_t> m_window;  // the file's bytes from m_windowStart on
+  std::size_t m_windowSize = 0;
+  std::unique_ptr<std::uint8_t[]> m_window;  // the file's bytes from m_windowStart on; never cleared first
+  std::size_t m_capacity = 0;
 };
 
 }  // namespace tessaloom::Tool_Spr
