@@ -152,7 +152,7 @@ void GifImageCoder::CodeRowGroup(const RowGroup& rows) {
     WalkZeros(walk, trailing);
     for (std::uint32_t n = 1; n < walk.Emitted; ++n) walk.Entries[walk.Slots[n]] = 0;
     walk.Codes[walk.Emitted++] = static_cast<std::uint16_t>(walk.Code);
-    for (std::uint32_t i = 0; i < walk.Emitted; ++i) bits.Put(walk.Codes[i], kCodeBits);
+    bits.PutAll({walk.Codes, walk.Emitted}, kCodeBits);
   }
   m_bits = bits;
 }

@@ -10,8 +10,10 @@
 //     bytes (count byte, data); only the last sub-block of an image is shorter.
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -52,6 +54,25 @@ struct CodePacker {
       Buffer >>= 32;
       Count -= 32;
     }
+  }
+  // Codes of one width of at most 14 bits, four at a time, each four stored as one
+  // word; so there must be eight bytes of room past Out.
+  void PutAll(std::span<const std::uint16_t> codes, int width) {
+    static_assert(std::endian::native == std::endian::little, "the word is stored as it lies in memory");
+    for (; Count >= 8; Count -= 8, Buffer >>= 8) *Out++ = static_cast<std::uint8_t>(Buffer);
+    std::size_t n = 0;
+    for (; n + 4 <= codes.size(); n += 4) {
+      const std::uint64_t four = std::uint64_t{codes[n]} | std::uint64_t{codes[n + 1]} << width |
+                                 std::uint64_t{codes[n + 2]} << 2 * width | std::uint64_t{codes[n + 3]} << 3 * width;
+      Buffer |= four << Count;
+      Count += 4 * width;
+      std::memcpy(Out, &Buffer, sizeof Buffer);
+      const int completed = Count / 8;
+      Out += completed;
+      Buffer >>= 8 * completed;
+      Count %= 8;
+    }
+    for (; n < codes.size(); ++n) Put(codes[n], width);
   }
   // Stores the bits still held; the unused high bits of the last byte stay 0.
   void Flush() {
