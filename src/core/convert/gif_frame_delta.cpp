@@ -61,8 +61,7 @@ std::optional<DeltaFrame> GifFrameDelta::Last() {
 }
 
 bool GifFrameDelta::Show(const StoredImage& image, Picture& picture) {
-  std::fill(picture.begin(), picture.end(), kBackground);
-  const int rows = std::min(image.Height, m_height);
+  const int rows = std::clamp(image.Height, 0, m_height);
   const auto columns = static_cast<std::size_t>(std::clamp(image.Width, 0, m_width));
   std::uint16_t seen = 0;
   for (int row = 0; row < rows; ++row) {
@@ -72,24 +71,36 @@ bool GifFrameDelta::Show(const StoredImage& image, Picture& picture) {
       shown[x] = m_shows[pixels[x]];
       seen |= shown[x];
     }
+    std::fill(shown + columns, shown + m_width, kBackground);
   }
+  std::fill(picture.begin() + static_cast<std::ptrdiff_t>(rows) * m_width, picture.end(), kBackground);
   return (seen & GifColourTable::kAbsent) == 0;
 }
 
-// Each row is searched from both ends, so the pixels between the first and the last
-// found are not looked at.
+// The first and the last rows with a pixel found bound the area above and below.
+// Between them, only the pixels outside the columns found so far are looked at.
 template <class Found>
 GifFrameDelta::Area GifFrameDelta::Bounds(Found found) const {
-  Area area;
-  for (int y = 0; y < m_height; ++y) {
-    const std::size_t row = static_cast<std::size_t>(y) * m_width;
-    int left = 0;
-    while (left < m_width && !found(row + left)) ++left;
-    if (left == m_width) continue;
-    int right = m_width - 1;
-    while (!found(row + right)) --right;
-    area.Include(left, y);
-    area.Include(right, y);
+  const auto at = [&](int x, int y) { return found(static_cast<std::size_t>(y) * m_width + x); };
+  const auto anyIn = [&](int y) {
+    for (int x = 0; x < m_width; ++x) {
+      if (at(x, y)) return true;
+    }
+    return false;
+  };
+  int top = 0;
+  while (top < m_height && !anyIn(top)) ++top;
+  if (top == m_height) return Area{};
+  int bottom = m_height - 1;
+  while (!anyIn(bottom)) --bottom;
+  Area area{.Left = m_width, .Top = top, .Right = 0, .Bottom = bottom + 1};
+  for (int y = top; y <= bottom; ++y) {
+    for (int x = 0; x < area.Left; ++x) {
+      if (at(x, y)) area.Left = x;
+    }
+    for (int x = m_width - 1; x >= area.Right; --x) {
+      if (at(x, y)) area.Right = x + 1;
+    }
   }
   return area;
 }
